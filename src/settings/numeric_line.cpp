@@ -1,0 +1,31 @@
+#include "settings/numeric_line.h"
+
+#include <string>
+
+namespace kairotex {
+
+double ReadLeadingNumber(std::string_view text) {
+  std::string digits;
+  bool seen_point = false, seen_digit = false, seen_sign = false;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    if ((c == '+' || c == '-') && !seen_sign && !seen_digit && !seen_point) {
+      seen_sign = true;
+      digits += c;
+    } else if (c >= '0' && c <= '9') {
+      seen_digit = true;
+      digits += c;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+      digits += c;
+    } else {
+      break;
+    }
+  }
+  if (!seen_digit) return 0.0;
+  return std::stod(digits);
+}
+
+double ReadNumericField(std::string_view line) { return ReadLeadingNumber(line.substr(0, 7)); }
+
+}  // namespace kairotex

@@ -1,0 +1,24 @@
+// The options table: the 130 numeric options of OPTIONS.OPT, read by index.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace kairotex {
+
+inline constexpr int kOptionCount = 130;
+
+struct OptionsTable {
+  std::array<float, kOptionCount + 1> values{};  // index 0 unused
+
+  float operator[](int index) const { return values.at(index); }
+  float& operator[](int index) { return values.at(index); }
+};
+
+// Reads dir/OPTIONS.OPT into the table. Lines are read until the first empty
+// line or the end of the file; option i takes the number in the first seven
+// characters of line i; options beyond the last line keep their values.
+// Throws DataFileError when the file is missing or holds more than 130 lines.
+void LoadOptions(const std::string& program_dir, OptionsTable& options);
+
+}  // namespace kairotex

@@ -1,0 +1,131 @@
+#include "settings/text_formats.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kairotex {
+namespace {
+
+struct DecimalDigits {
+  std::string digits;  // magnitude digits, no leading zeros unless the value is 0
+  int point = 0;       // number of digits before the decimal point
+};
+
+// |value| written to 15 significant digits, then rounded half away from zero
+// to `decimals` places.
+DecimalDigits RoundDecimal(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+  std::string mantissa;
+  const char* p = buffer;
+  for (; *p && *p != 'e'; ++p) {
+    if (*p != '.') mantissa += *p;
+  }
+  const int exponent = std::atoi(p + 1);
+  DecimalDigits d{mantissa, exponent + 1};
+  const int keep = d.point + decimals;
+  if (keep < 0) return {"0", 1};
+  if (keep < static_cast<int>(d.digits.size())) {
+    const bool round_up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (round_up) {
+      int i = keep - 1;
+      while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+      if (i >= 0) {
+        ++d.digits[i];
+      } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.point;
+      }
+    }
+  }
+  if (d.digits.empty()) return {"0", 1};
+  return d;
+}
+
+// Integer part and fraction of rounded digits, the fraction padded to `decimals`.
+void SplitDigits(const DecimalDigits& d, int decimals, std::string& whole, std::string& fraction) {
+  whole.clear();
+  fraction.clear();
+  for (int i = 0; i < d.point; ++i) whole += i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0';
+  for (int i = d.point; i < d.point + decimals; ++i) {
+    const bool has = i >= 0 && i < static_cast<int>(d.digits.size());
+    fraction += has ? d.digits[i] : '0';
+  }
+  const size_t first = whole.find_first_not_of('0');
+  whole = first == std::string::npos ? "" : whole.substr(first);
+}
+
+std::string NumberText(double value, int significant, bool leading_blank, bool zero_before_point) {
+  if (value == 0.0) return leading_blank ? " 0" : "0";
+  const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  int decimals = significant - 1 - magnitude;
+  if (decimals < 0) decimals = 0;
+  const DecimalDigits d = RoundDecimal(value, decimals);
+  std::string whole, fraction;
+  SplitDigits(d, decimals, whole, fraction);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  std::string text;
+  if (value < 0) {
+    text.push_back('-');
+  } else if (leading_blank) {
+    text.push_back(' ');
+  }
+  if (whole.empty() && (zero_before_point || fraction.empty())) whole.push_back('0');
+  text += whole;
+  if (!fraction.empty()) {
+    text += '.';
+    text += fraction;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FormatNumber(double value, std::string_view pattern) {
+  const size_t point = pattern.find('.');
+  const std::string_view int_part = pattern.substr(0, point);
+  const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+  int min_int_digits = 0;
+  for (char c : int_part) min_int_digits += c == '0';
+
+  const DecimalDigits d = RoundDecimal(value, decimals);
+  std::string whole, fraction;
+  SplitDigits(d, decimals, whole, fraction);
+  while (static_cast<int>(whole.size()) < min_int_digits) whole.insert(whole.begin(), '0');
+
+  std::string text;
+  if (value < 0) text.push_back('-');
+  text += whole;
+  if (decimals > 0) {
+    text += '.';
+    text += fraction;
+  }
+  return text;
+}
+
+std::string PlainNumberText(double value, int significant) {
+  return NumberText(value, significant, true, false);
+}
+
+std::string CompactNumberText(double value, int significant) {
+  return NumberText(value, significant, false, true);
+}
+
+std::string FormatDayMonthYear(int day, int month, int year) {
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const char* name = (month >= 1 && month <= 12) ? kMonths[month - 1] : "???";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%02d %s %04d", day, name, year);
+  return buffer;
+}
+
+std::string TwoDigits(int value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%02d", value);
+  return buffer;
+}
+
+}  // namespace kairotex

@@ -1,0 +1,44 @@
+#include "test_paths.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace kairotex::test {
+
+std::string DataDir() { return KAIROTEX_TEST_DATA_DIR; }
+std::string ReferenceDir() { return KAIROTEX_TEST_REFERENCE_DIR; }
+std::string SourceDir() { return KAIROTEX_TEST_SOURCE_DIR; }
+
+std::string MakeTempDir(const std::string& tag) {
+  namespace fs = std::filesystem;
+  static int counter = 0;
+  fs::path dir = fs::temp_directory_path() /
+                 ("kairotex-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir.string();
+}
+
+std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path) {
+  std::vector<std::vector<std::string>> rows;
+  std::ifstream in(path);
+  std::string line;
+  bool header_seen = false;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    if (!header_seen) {
+      header_seen = true;
+      continue;
+    }
+    std::vector<std::string> fields;
+    std::stringstream ss(line);
+    std::string field;
+    while (std::getline(ss, field, ',')) fields.push_back(field);
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+}  // namespace kairotex::test

@@ -1,0 +1,19 @@
+// Where the tests find the delivered data files and the reference tables.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kairotex::test {
+
+std::string DataDir();       // the delivered data/ folder
+std::string ReferenceDir();  // reference positions and cusps
+std::string SourceDir();     // tests/ itself (golden files)
+
+// A temporary folder of its own for one test; removed by the caller if wished.
+std::string MakeTempDir(const std::string& tag);
+
+// Rows of a comma-separated file, comment lines (#) and the header skipped.
+std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path);
+
+}  // namespace kairotex::test
