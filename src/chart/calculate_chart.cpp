@@ -1,0 +1,313 @@
+#include "chart/calculate_chart.h"
+
+#include <cmath>
+
+#include "chart/angles.h"
+#include "chart/house_systems.h"
+#include "chart/planets.h"
+#include "chart/time_angles.h"
+#include "settings/name_tables.h"
+#include "settings/program_dir.h"
+#include "settings/text_formats.h"
+
+namespace kairotex {
+namespace {
+
+// Degrees.minutes of an entered place as the 32-bit value the chart keeps.
+float DegreesMinutes(double degrees, double minutes) {
+  return static_cast<float>(degrees + minutes / 100.0);
+}
+
+void TakeElectionMoment(ChartState& s, const ElectionData& e, const RegionalFormat& regional) {
+  s.ChartTitle = e.Name + " - election chart";
+  s.ChartMonth = e.Month;
+  s.ChartDay = e.Day;
+  s.ChartYear = e.Year;
+  s.ChartTimeHMM = static_cast<float>(e.Hour + e.Minute / 100.0);
+  s.AmPm = e.PmFlag == 1 ? "P.M." : "A.M.";
+  s.ChartDateText = RegionalDateText(regional, e.Month, e.Day, e.Year);
+  s.ChartZone = e.Zone;
+  s.ChartLongitude = DegreesMinutes(e.LonDegrees, e.LonMinutes);
+  if (e.WestFlag == 0) s.ChartLongitude = -s.ChartLongitude;
+  s.ChartLatitude = DegreesMinutes(e.LatDegrees, e.LatMinutes);
+  if (e.SouthFlag == 1) s.ChartLatitude = -s.ChartLatitude;
+}
+
+void TakePresentMoment(ChartState& s, const ChartContext& c) {
+  const LocalDateTime now = c.clock.Now();
+  s.ChartTitle = "Now";
+  s.ChartMonth = static_cast<int16_t>(now.month);
+  s.ChartDay = static_cast<int16_t>(now.day);
+  s.ChartYear = static_cast<int16_t>(now.year);
+  int hour = now.hour;
+  if (hour == 0) hour = 12;
+  if (hour > 12) hour -= 12;
+  s.ChartTimeHMM = static_cast<float>(hour + now.minute / 100.0);
+  s.AmPm = now.hour >= 12 ? "P.M." : "A.M.";
+  s.ChartDateText = RegionalDateText(c.regional, now.month, now.day, now.year);
+  const OptionsTable& o = c.options;
+  s.ChartZone = o[18];
+  s.ChartLongitude = DegreesMinutes(o[19], o[20]);
+  if (o[21] == -1.0f) s.ChartLongitude = -s.ChartLongitude;
+  s.ChartLatitude = DegreesMinutes(o[22], o[23]);
+  if (o[24] == -1.0f) s.ChartLatitude = -s.ChartLatitude;
+}
+
+void ApplyPartOfFortune(ChartState& s, const OptionsTable& o) {
+  const double sun = s.ObjectPos[kSun], moon = s.ObjectPos[kMoon], asc = s.AscLon;
+  const double day_formula = moon + asc - sun, night_formula = sun + asc - moon;
+  double pof;
+  if (o[31] == 0.0f) {
+    pof = day_formula;
+  } else if (o[31] == 1.0f) {
+    pof = night_formula;
+  } else {
+    pof = s.NightChart == 1 ? night_formula : day_formula;
+  }
+  s.ObjectPos[kPartOfFortune] = Normalize360(pof);
+}
+
+void ApplyZodiac(ChartState& s, const OptionsTable& o) {
+  double shift = 0;
+  if (o[123] == 1.0f) {
+    shift = s.SvpOffset;
+  } else if (o[123] == 2.0f) {
+    shift = -s.AyanamsaOffset;
+  } else {
+    return;
+  }
+  for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = Normalize360(s.CuspComputed[k] + shift);
+  for (int i = 1; i <= ObjectCount; ++i) s.ObjectLon[i] = Normalize360(s.ObjectLon[i] + shift);
+  s.MeanNode = Normalize360(s.MeanNode + shift);
+  s.TrueNode = Normalize360(s.TrueNode + shift);
+}
+
+void ApplyChartKind(ChartState& s, const ChartSettings& settings) {
+  if (s.DeclinationMode) {
+    for (int k = 1; k <= 12; ++k) s.CuspWheel[k] = kFixedCusps[k];
+    // South declinations fill 0..180 degrees of the wheel, north 180..360,
+    // six wheel degrees per degree of declination.
+    for (int i = 1; i <= ObjectCount; ++i) {
+      const double d = s.ObjectDecl[i];
+      s.ObjectPos[i] = d < 0 ? 6.0 * std::fabs(d) : Normalize360(6.0 * d + 180.0);
+    }
+    s.RetroFlags = std::string(ObjectCount, ' ');
+    s.HousePosText = std::string(160, ' ');
+  } else if (settings.HelioChart) {
+    for (int k = 1; k <= 12; ++k) s.CuspWheel[k] = kFixedCusps[k];
+    s.ChartHeading[1] = s.ChartTitle + " - heliocentric";
+    for (int i = 1; i <= ObjectCount; ++i) s.ObjectPos[i] = s.ObjectHelioLon[i];
+    s.RetroFlags = s.RetroFlagsSaved;
+  } else {
+    for (int k = 1; k <= 13; ++k) s.CuspWheel[k] = s.CuspComputed[k];
+    for (int i = 1; i <= ObjectCount; ++i) s.ObjectPos[i] = s.ObjectLon[i];
+    s.RetroFlags = s.RetroFlagsSaved;
+  }
+}
+
+int SignNumber(double lon) { return static_cast<int>(std::floor(lon / 30.0)) + 1; }
+
+}  // namespace
+
+ChartSettings ChartSettings::ForHouseSystem(char letter) {
+  ChartSettings settings;
+  const size_t i = kHouseSystemLetters.find(letter);
+  settings.HouseChecks.fill(false);
+  settings.HouseChecks[i == std::string_view::npos ? 0 : i] = true;
+  return settings;
+}
+
+ChartSettings ChartSettings::ForStartupOption(float option27) {
+  const int item = static_cast<int>(option27);
+  const bool known = static_cast<float>(item) == option27 && item >= 1 && item <= 8;
+  return ForHouseSystem(kHouseSystemLetters[known ? item - 1 : 0]);
+}
+
+char HouseSystemLetterOf(const ChartSettings& settings) {
+  for (size_t i = 1; i < kHouseSystemLetters.size(); ++i) {
+    if (settings.HouseChecks[i]) return kHouseSystemLetters[i];
+  }
+  return 'P';
+}
+
+void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
+  const LocalDateTime now = clock.Now();
+  e.Name = "Now";
+  e.Month = static_cast<int16_t>(now.month);
+  e.Day = static_cast<int16_t>(now.day);
+  e.Year = static_cast<int16_t>(now.year);
+  int hour = now.hour;
+  if (hour == 0) hour = 12;
+  if (hour > 12) hour -= 12;
+  e.Hour = static_cast<int16_t>(hour);
+  e.Minute = static_cast<int16_t>(now.minute);
+  e.PmFlag = now.hour >= 12 ? 1 : 0;
+  e.Zone = o[18];
+  e.LonDegrees = static_cast<int16_t>(std::nearbyint(o[19]));
+  e.LonMinutes = static_cast<int16_t>(std::nearbyint(o[20]));
+  e.WestFlag = o[21] == 0.0f ? 1 : 0;
+  e.LatDegrees = static_cast<int16_t>(std::nearbyint(o[22]));
+  e.LatMinutes = static_cast<int16_t>(std::nearbyint(o[23]));
+  e.SouthFlag = o[24] == 0.0f ? 0 : 1;
+}
+
+void CheckNowLatitude(ChartState& s, const ChartSettings& settings, const OptionsTable& o,
+                      MessageSink& messages) {
+  if (settings.MeridianOrMorinus()) return;
+  if (o[22] > 66.0f || (o[22] == 66.0f && o[23] > 0.0f)) {
+    s.InputError = 1;
+    messages.ShowMessage(kLatitudeTooHighMessage, kWarningTitle, MessageIcon::kInformation);
+  }
+}
+
+void CheckNowOptions(ChartState& s, const OptionsTable& o, MessageSink& messages) {
+  const bool failures[] = {o[18] < -13.0f || o[18] > 12.0f, o[19] > 180.0f || o[20] > 59.0f,
+                           o[23] > 59.0f};
+  for (bool failed : failures) {
+    if (!failed) continue;
+    s.InputError = 1;
+    messages.ShowMessage(kNatalInputErrorMessage, kWarningTitle, MessageIcon::kInformation);
+  }
+}
+
+void FindHousePositions(ChartState& s) {
+  for (int h = 1; h <= 12; ++h) {
+    const double c1 = s.CuspWheel[h];
+    const double c2 = h == 12 ? s.CuspWheel[1] : s.CuspWheel[h + 1];
+    for (int i = 1; i <= ObjectCount; ++i) {
+      s.HousePosText.replace(static_cast<size_t>(i) * 10 - 6, 6, " HOUSE");
+      // A hair past the position so that an object on a cusp is in the house
+      // that begins there; folded back below 360 so that it always finds a house.
+      const double p = Normalize360(s.ObjectPos[i] + 1.0 / 36000.0);
+      const bool inside = c1 <= c2 ? (c1 <= p && p < c2) : (c1 <= p || p < c2);
+      if (inside) {
+        s.HousePosText.replace(static_cast<size_t>(i) * 10 - 10, 4,
+                               std::string_view(kHouseLabels).substr((h - 1) * 4, 4));
+      }
+    }
+  }
+}
+
+int HouseOfObject(const ChartState& s, int object) {
+  const std::string field = s.HousePosText.substr(static_cast<size_t>(object) * 10 - 10, 2);
+  int house = 0;
+  for (char c : field) {
+    if (c >= '0' && c <= '9') house = house * 10 + (c - '0');
+  }
+  return house;
+}
+
+void ComputeAngleDeclinations(ChartState& s) {
+  s.DeclWork[kAscendant] = EclipticToDeclination(s.ObjectPos[kAscendant], 0.0, s.ObliquityDeg);
+  s.DeclWork[kMidheaven] = EclipticToDeclination(s.ObjectPos[kMidheaven], 0.0, s.ObliquityDeg);
+}
+
+void BuildChartHeading(ChartState& s) {
+  s.ChartHeading[1] = s.ChartTitle;
+  s.ChartHeading[2] = FormatDayMonthYear(s.ChartDay, s.ChartMonth, s.ChartYear);
+  s.ChartHeading[3] = FormatNumber(s.ChartTimeHMM, "#0.00") + " " + s.AmPm + " (" +
+                      CompactNumberText(s.ChartZone, kSingleDigits) + ")";
+  s.ChartHeading[4] = FormatCoordinate(s.ChartLongitude, s.LongitudeDir);
+  s.ChartHeading[5] = FormatCoordinate(s.ChartLatitude, s.LatitudeDir);
+  s.ChartHeading[6] = s.SiderealTimeText;
+  s.ChartHeading[7] = std::string(HouseSystemName(s.HouseSystemLetter));
+}
+
+void SortByDegreeInSign(ChartState& s, const OptionsTable& o) {
+  constexpr int kSorted = 15;  // Chiron is left out
+  for (int i = 1; i <= kSorted; ++i) {
+    double degree = s.ObjectLon[i];
+    while (degree >= 30.0) degree -= 30.0;
+    s.DegreeOrder[i] = degree;
+    s.DegreeOrderObject[i] = i;
+  }
+  for (int i = 1; i < kSorted; ++i) {
+    for (int j = i + 1; j <= kSorted; ++j) {
+      if (s.DegreeOrder[j] <= s.DegreeOrder[i]) {
+        std::swap(s.DegreeOrder[i], s.DegreeOrder[j]);
+        std::swap(s.DegreeOrderObject[i], s.DegreeOrderObject[j]);
+      }
+    }
+  }
+  // The Moon applies when an object later in its sign stands in the Moon's
+  // sign or in a sign of sextile, square, trine or opposition to it.
+  s.MoonAppliesFlag = 0;
+  int moon_at = 1;
+  while (moon_at <= kSorted && s.DegreeOrderObject[moon_at] != kMoon) ++moon_at;
+  const int moon_sign = SignNumber(s.ObjectLon[kMoon]);
+  for (int k = moon_at; k <= kSorted; ++k) {
+    const int object = s.DegreeOrderObject[k];
+    const bool counts = object != kMoon && object != kNorthNode && object != kSouthNode &&
+                        object != kAscendant && object != kMidheaven &&
+                        (object != kPartOfFortune || o[8] != 0.0f);
+    if (!counts) continue;
+    const int apart = std::abs(SignNumber(s.ObjectLon[object]) - moon_sign);
+    if (apart == 0 || apart == 2 || apart == 3 || apart == 4 || apart == 6 || apart == 8 ||
+        apart == 9 || apart == 10) {
+      s.MoonAppliesFlag = 1;
+    }
+  }
+}
+
+void CalculateChart(ChartState& s, const ElectionData& election, const ChartSettings& settings,
+                    const ChartContext& c) {
+  const OptionsTable& o = c.options;
+  s.ChartHeading.fill("");
+  s.HouseSystemLetter = HouseSystemLetterOf(settings);
+  for (int i = 1; i <= ObjectCount; ++i) s.ObjectNamePadded[i] = std::string(kObjectNamePadded[i]);
+
+  if (settings.ElectionsRunning) {
+    s.InputError = 0;
+    CheckNowLatitude(s, settings, o, c.messages);
+    CheckNowOptions(s, o, c.messages);
+    if (s.InputError == 1) return;
+    TakePresentMoment(s, c);
+  } else {
+    TakeElectionMoment(s, election, c.regional);
+  }
+  s.LongitudeDir = s.ChartLongitude >= 0 ? "WEST" : "EAST";
+  s.LatitudeDir = s.ChartLatitude >= 0 ? "NORTH" : "SOUTH";
+
+  s.TrueNode = -100;
+  ComputeTimeAndAngles(s);
+  ComputeHouseCusps(s);
+  for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = s.CuspWheel[k];
+  ComputePlanets(s, c.elements);
+  FindHousePositions(s);
+  s.NightChart = HouseOfObject(s, kSun) < 7 ? 1 : 0;
+  ApplyPartOfFortune(s, o);
+  ComputeChironFromTables(s, c.tables, s.JulianDate);
+  FindHousePositions(s);
+  s.MeanNode = s.ObjectPos[kNorthNode];
+  ComputeAngleDeclinations(s);
+  if (o[29] == 1.0f) {
+    s.ObjectPos[kNorthNode] = s.TrueNode;
+    s.ObjectPos[kSouthNode] = Normalize360(s.TrueNode + 180.0);
+  }
+  s.SvpOffset = Normalize360(s.SvpOffset);
+  s.AyanamsaOffset = Normalize360(s.AyanamsaOffset);
+
+  for (int i = 1; i <= ObjectCount; ++i) {
+    s.ObjectLon[i] = s.ObjectPos[i];
+    s.ObjectHelioLon[i] = s.HelioLonWork[i];
+    double motion = s.ObjectLonNextDay[i] - s.ObjectPos[i];
+    if (motion >= 180.0) motion -= 360.0;
+    if (motion < -180.0) motion += 360.0;
+    s.ObjectDailyMotion[i] = motion;
+    s.ObjectLonTomorrow[i] = s.ObjectLonNextDay[i];
+    s.ObjectDecl[i] = s.DeclWork[i];
+  }
+  s.RetroFlagsSaved = s.RetroFlags;
+  ApplyZodiac(s, o);
+
+  s.DeclinationMode = settings.DeclinationChart;
+  BuildChartHeading(s);
+  if (s.DeclinationMode) s.ChartHeading[1] = s.ChartTitle + " - declinations";
+  s.CurrentOrbFile = ProgramPath(c.program_dir, "NATAL.ORB");
+
+  ApplyChartKind(s, settings);
+  FindHousePositions(s);
+  if (!settings.HelioChart) SortByDegreeInSign(s, o);
+}
+
+}  // namespace kairotex

@@ -1,0 +1,31 @@
+// The tables a program loads once at start-up to cast charts: the options,
+// the data files, the orbital elements and the regional format.
+#pragma once
+
+#include <string>
+
+#include "chart/calculate_chart.h"
+#include "chart/data_files.h"
+#include "chart/planet_theory.h"
+#include "settings/options.h"
+#include "settings/regional_format.h"
+
+namespace kairotex {
+
+struct ChartProgram {
+  std::string program_dir;
+  OptionsTable options;
+  DataTables tables;
+  OrbitalElements elements{};
+  RegionalFormat regional;
+
+  ChartContext Context(const Clock& clock, MessageSink& messages) const {
+    return {options, tables, elements, regional, clock, messages, program_dir};
+  }
+};
+
+// Reads OPTIONS.OPT and the eight data files from program_dir and fills the
+// orbital elements. Throws DataFileError naming the file and line at fault.
+ChartProgram LoadChartProgram(const std::string& program_dir, const RegionalFormat& regional);
+
+}  // namespace kairotex

@@ -1,0 +1,39 @@
+// The checks of the moment and place that the user enters. The election data
+// dialog and the command line refuse the same input with the same words.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "chart/chart_state.h"
+#include "chart/platform.h"
+
+namespace kairotex {
+
+// The entry fields as typed; an empty field is nullopt.
+struct ElectionEntry {
+  std::string name;
+  std::optional<int> month, day, year;
+  std::optional<int> hour, minute;  // 12-hour clock
+  bool pm = false;
+  std::optional<double> zone;  // hours, positive west
+  std::optional<int> lon_degrees, lon_minutes;
+  bool west = true;
+  std::optional<int> lat_degrees, lat_minutes;
+  bool south = false;
+};
+
+// True when the civil date exists (Julian leap years up to 1582, Gregorian after).
+bool IsExistingDate(int year, int month, int day);
+
+// Runs every check group; each failing group shows its message through the
+// sink. Returns the input-error flag: 1 when any group failed, else 0.
+// meridian_or_morinus: the house system allows latitudes above 66 degrees.
+int ValidateElectionData(const ElectionEntry& entry, bool meridian_or_morinus,
+                         MessageSink& messages);
+
+// Validates and, when every check passes, returns the record to store.
+std::optional<ElectionData> StoreElectionData(const ElectionEntry& entry, bool meridian_or_morinus,
+                                              MessageSink& messages);
+
+}  // namespace kairotex

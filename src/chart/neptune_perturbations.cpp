@@ -1,0 +1,22 @@
+#include "chart/neptune_perturbation_table.h"
+#include "chart/outer_perturbations.h"
+
+namespace kairotex::planets {
+
+ElementCorrections PerturbNeptune(const OuterArguments& args) {
+  AngleValues x{};
+  x[static_cast<std::size_t>(Angle::kG)] = args.g;
+  x[static_cast<std::size_t>(Angle::kH)] = 2.0 * args.g - args.s;
+  x[static_cast<std::size_t>(Angle::kZeta)] = args.g - args.p;
+  x[static_cast<std::size_t>(Angle::kEta)] = args.g - args.q;
+  x[static_cast<std::size_t>(Angle::kTheta)] = args.g - args.s;
+  ElementCorrections c;
+  c.mean_lon = SumSeries(neptune_terms::kMeanLongitude, args.u, x);
+  c.perihelion = SumSeries(neptune_terms::kPerihelion, args.u, x);
+  c.eccentricity = SumSeries(neptune_terms::kEccentricity, args.u, x) * 1e-7;
+  c.semi_major_axis = SumSeries(neptune_terms::kSemiMajorAxis, args.u, x) * 1e-6;
+  c.longitude = SumSeries(neptune_terms::kLongitude, args.u, x);
+  return c;
+}
+
+}  // namespace kairotex::planets

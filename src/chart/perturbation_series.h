@@ -1,0 +1,52 @@
+// The periodic series in which the outer-planet perturbations are written:
+// sums of terms (c0 + c1 u + c2 u^2) f g, where f and g are each 1 or the sine
+// or cosine of an integer combination of at most two planetary arguments.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace kairotex::planets {
+
+// The arguments a series may use, degrees. Each planet's routine fills them:
+// zeta, eta and theta mean different differences for different planets.
+enum class Angle : std::uint8_t { kV, kW, kQ, kS, kG, kH, kZeta, kPsi, kEta, kTheta, kCount };
+using AngleValues = std::array<double, static_cast<std::size_t>(Angle::kCount)>;
+
+enum class Trig : std::uint8_t { kOne, kSin, kCos };
+
+// trig(m1 x1 + m2 x2).
+struct Factor {
+  Trig trig = Trig::kOne;
+  int m1 = 0;
+  Angle x1 = Angle::kV;
+  int m2 = 0;
+  Angle x2 = Angle::kV;
+};
+
+inline constexpr Factor kOne{};
+constexpr Factor Sin(int m, Angle x) {
+  return {Trig::kSin, m, x, 0, Angle::kV};
+}
+constexpr Factor Cos(int m, Angle x) {
+  return {Trig::kCos, m, x, 0, Angle::kV};
+}
+constexpr Factor Sin(int m1, Angle x1, int m2, Angle x2) {
+  return {Trig::kSin, m1, x1, m2, x2};
+}
+constexpr Factor Cos(int m1, Angle x1, int m2, Angle x2) {
+  return {Trig::kCos, m1, x1, m2, x2};
+}
+
+struct SeriesTerm {
+  double c0 = 0, c1 = 0, c2 = 0;  // amplitude c0 + c1 u + c2 u^2
+  Factor f, g;
+};
+
+// Sum of the terms for the time argument u and the given angle values, in the
+// unit of the amplitudes.
+double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleValues& angles);
+
+}  // namespace kairotex::planets

@@ -1,0 +1,114 @@
+#include "chart/planets.h"
+
+#include <cmath>
+
+#include "chart/angles.h"
+#include "chart/moon_theory.h"
+#include "chart/sun_theory.h"
+
+namespace kairotex {
+namespace {
+
+constexpr double kOneDayInCenturies = 1.0 / 36525.0;
+
+struct MeanSunAndNode {
+  double sun_lon, node;
+};
+MeanSunAndNode NutationArguments(double t) {
+  return {279.696678 + 36000.768925 * t + 0.0003025 * t * t,
+          259.183275 - 1934.142008 * t + 0.002078 * t * t + 0.0000022 * t * t * t};
+}
+
+// Longitudes of the Sun, Moon and Mercury to Pluto at one moment, [1..10].
+struct Longitudes {
+  ObjectTable lon{}, lat{}, helio{};
+  MoonPosition moon;
+};
+
+Longitudes BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
+                    double julian_day_number) {
+  Longitudes out;
+  out.lon[kSun] = Normalize360(ComputeSun(t1900));
+  out.moon = ComputeMoon(t1900);
+  out.lon[kMoon] = Normalize360(out.moon.lon);
+  out.lat[kMoon] = out.moon.lat;
+  const auto inner = ComputeInnerPlanets(elements, t2000);
+  out.helio[1] = inner[1].helio_lon;
+  for (int body = kMercury; body <= kMars; ++body) {
+    out.lon[body] = inner[body].geo_lon;
+    out.lat[body] = inner[body].geo_lat;
+    out.helio[body] = inner[body].helio_lon;
+  }
+  const auto outer = ComputeOuterPlanets(elements, t1900, julian_day_number);
+  out.helio[1] = outer[1].helio_lon;  // the second Earth, of the 1900 table, is kept
+  for (int body = kJupiter; body <= kPluto; ++body) {
+    out.lon[body] = outer[body].geo_lon;
+    out.lat[body] = outer[body].geo_lat;
+    out.helio[body] = outer[body].helio_lon;
+  }
+  return out;
+}
+
+}  // namespace
+
+double NutationInLongitude(double t) {
+  const MeanSunAndNode a = NutationArguments(t);
+  const double arcsec = -(17.2327 + 0.01737 * t) * SinDeg(a.node) - 1.273 * SinDeg(2.0 * a.sun_lon);
+  return arcsec / 3600.0;
+}
+
+double SvpOffsetAt(double t) {
+  const MeanSunAndNode a = NutationArguments(t);
+  // 84038.27" is the ayanamsa at 1900 January 0.5; 5025.64 T + 1.11 T^2 the
+  // general precession since then.
+  return Normalize360((-17.2327 * SinDeg(a.node) - 1.273 * SinDeg(2.0 * a.sun_lon) -
+                       (5025.64 * t + 1.11 * t * t) - 84038.27) /
+                      3600.0);
+}
+
+double AyanamsaOffsetAt(double julian_date, double nutation_lon) {
+  // 22 deg 27' 37.65" at 1900 January 0.5, one degree per 71.61 years.
+  return 22.46045833333 + (julian_date - 2415020.0) / 365.25 / 71.61 + nutation_lon;
+}
+
+void ComputePlanets(ChartState& s, const OrbitalElements& elements) {
+  const double jd = s.JulianDayNumber + s.DayFraction - 0.5;
+  const double t = s.CenturiesT;
+  s.NutationLon = NutationInLongitude(t);
+  s.SvpOffset = SvpOffsetAt(t);
+  s.AyanamsaOffset = AyanamsaOffsetAt(jd, s.NutationLon);
+  s.RetroFlags = std::string(ObjectCount, ' ');
+  const double t2000 = (s.JulianDayNumber - 2451545.0 + s.DayFraction - 0.5) / 36525.0;
+
+  const Longitudes now = BodiesAt(elements, t, t2000, s.JulianDayNumber);
+  for (int i = kSun; i <= kMoon; ++i) {
+    s.ObjectPos[i] = now.lon[i];
+    s.ObjectLat[i] = now.lat[i];
+  }
+  s.ObjectLat[kSun] = 0;
+  s.ObjectPos[kNorthNode] = now.moon.mean_node;
+  if (s.TrueNode == -100.0) s.TrueNode = Normalize360(now.moon.true_node);
+  s.ObjectPos[kSouthNode] = Normalize360(s.ObjectPos[kNorthNode] + 180.0);
+  s.ObjectPos[kPartOfFortune] = Normalize360(s.ObjectPos[kMoon] + s.AscLon - s.ObjectPos[kSun]);
+  s.ObjectPos[kAscendant] = s.CuspWheel[4];
+  s.ObjectPos[kMidheaven] = s.McLon;
+  s.HelioLonWork[1] = now.helio[1];
+  for (int i = kMercury; i <= kPluto; ++i) s.HelioLonWork[i] = now.helio[i];
+
+  const Longitudes next =
+      BodiesAt(elements, t + kOneDayInCenturies, t2000 + kOneDayInCenturies, s.JulianDayNumber);
+  for (int i = kSun; i <= kMoon; ++i) s.ObjectLonNextDay[i] = next.lon[i];
+
+  // Retrograde: the next day's longitude is smaller, taken the short way round 0 Aries.
+  for (int i = kMercury; i <= kPluto; ++i) {
+    double a = s.ObjectPos[i], b = s.ObjectLonNextDay[i];
+    if (std::fabs(a - b) >= 180.0) (a < b ? a : b) += 360.0;
+    if (a > b) s.RetroFlags[i - 1] = 'R';
+  }
+
+  for (int i = kSun; i <= kMoon; ++i) {
+    s.DeclWork[i] = EclipticToDeclination(s.ObjectPos[i], s.ObjectLat[i], s.ObliquityDeg);
+  }
+}
+
+}  // namespace kairotex

@@ -1,0 +1,55 @@
+// What the chart engine asks of the platform: the present moment and a way to
+// show messages. The window program and the command line implement these.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kairotex {
+
+struct LocalDateTime {
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0;  // 24-hour clock
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // The present local civil date and time.
+  virtual LocalDateTime Now() const = 0;
+};
+
+// The system clock in the local time zone.
+class SystemClock : public Clock {
+ public:
+  LocalDateTime Now() const override;
+};
+
+// A clock fixed at one moment, for tests and for repeatable runs.
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(LocalDateTime now) : now_(now) {}
+  LocalDateTime Now() const override { return now_; }
+
+ private:
+  LocalDateTime now_;
+};
+
+enum class MessageIcon { kInformation, kExclamation, kCritical };
+
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  // A message box: text, title ("Warning!", "Information"...) and icon.
+  virtual void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+};
+
+inline constexpr std::string_view kWarningTitle = "Warning!";
+inline constexpr std::string_view kLatitudeTooHighMessage =
+    "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
+inline constexpr std::string_view kElectionDataErrorMessage =
+    "Error in election data. Please correct.";
+inline constexpr std::string_view kNatalInputErrorMessage =
+    "Error in natal input data section. Please correct.";
+
+}  // namespace kairotex

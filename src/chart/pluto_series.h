@@ -1,0 +1,12 @@
+// Pluto's heliocentric position by its trigonometric series.
+#pragma once
+
+#include "chart/angles.h"
+
+namespace kairotex::planets {
+
+// Heliocentric radius (AU), longitude [0, 360) and latitude (degrees), mean
+// ecliptic and equinox of 1950.0; t in Julian centuries from 1900 January 0.5.
+Spherical ComputePlutoSeries(double t1900);
+
+}  // namespace kairotex::planets

@@ -1,0 +1,90 @@
+#include "cli/chart_output.h"
+
+#include <cstdio>
+
+#include "chart/angles.h"
+#include "settings/name_tables.h"
+
+namespace kairotex::cli {
+
+double CuspOfHouse(const CuspTable& wheel, int house) {
+  return wheel[house <= 9 ? house + 3 : house - 9];
+}
+
+std::string SignDegreeMinute(double lon) {
+  const SplitLon split = SplitLongitude(lon);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%2d %s %02d", split.degree,
+                SignAbbreviation(split.sign).c_str(), split.minute);
+  return buffer;
+}
+
+nlohmann::json ChartJson(const ChartState& s) {
+  nlohmann::json j;
+  j["julian_date"] = s.JulianDate;
+  j["julian_day_number"] = s.JulianDayNumber;
+  j["day_fraction"] = s.DayFraction;
+  j["centuries_t"] = s.CenturiesT;
+  j["ramc_deg"] = RadToDeg(s.Ramc);
+  j["obliquity_deg"] = s.ObliquityDeg;
+  j["asc"] = s.AscLon;
+  j["mc"] = s.McLon;
+  j["sidereal_time"] = s.SiderealTimeText;
+  j["house_system"] = std::string(1, s.HouseSystemLetter);
+  nlohmann::json cusps = nlohmann::json::array(), wheel = nlohmann::json::array();
+  for (int h = 1; h <= 12; ++h) cusps.push_back(CuspOfHouse(s.CuspComputed, h));
+  for (int k = 1; k <= 12; ++k) wheel.push_back(s.CuspWheel[k]);
+  j["cusps"] = cusps;
+  j["cusps_wheel"] = wheel;
+  nlohmann::json heading = nlohmann::json::array();
+  for (int line = 1; line <= 7; ++line) heading.push_back(s.ChartHeading[line]);
+  j["heading"] = heading;
+  j["night_chart"] = s.NightChart == 1;
+  j["moon_applies"] = s.MoonAppliesFlag == 1;
+  j["svp_offset"] = s.SvpOffset;
+  j["ayanamsa_offset"] = s.AyanamsaOffset;
+  j["nutation_lon"] = s.NutationLon;
+  j["mean_node"] = s.MeanNode;
+  j["true_node"] = s.TrueNode;
+  nlohmann::json objects = nlohmann::json::array();
+  for (int i = 1; i <= ObjectCount; ++i) {
+    objects.push_back({{"number", i},
+                       {"name", std::string(kObjectName[i])},
+                       {"pos", s.ObjectPos[i]},
+                       {"lon", s.ObjectLon[i]},
+                       {"lat", s.ObjectLat[i]},
+                       {"decl", s.ObjectDecl[i]},
+                       {"helio_lon", s.ObjectHelioLon[i]},
+                       {"next_day_lon", s.ObjectLonTomorrow[i]},
+                       {"daily_motion", s.ObjectDailyMotion[i]},
+                       {"retrograde", s.RetroFlags[i - 1] == 'R'},
+                       {"house", HouseOfObject(s, i)}});
+  }
+  j["objects"] = objects;
+  return j;
+}
+
+std::string ChartText(const ChartState& s) {
+  std::string out;
+  for (int line = 1; line <= 7; ++line) out += s.ChartHeading[line] + "\n";
+  out += "\nObject      Position    R  House   Latitude  Declination  Daily motion\n";
+  char buffer[160];
+  for (int i = 1; i <= ObjectCount; ++i) {
+    const std::string house_label = s.HousePosText.substr(static_cast<size_t>(i) * 10 - 10, 4);
+    std::snprintf(buffer, sizeof buffer, "%-10s  %s   %c  %s  %9.4f  %11.4f  %12.4f\n",
+                  std::string(ObjectReportName(i)).c_str(), SignDegreeMinute(s.ObjectPos[i]).c_str(),
+                  s.RetroFlags[i - 1] == 'R' ? 'R' : ' ', house_label.c_str(), s.ObjectLat[i],
+                  s.ObjectDecl[i], s.ObjectDailyMotion[i]);
+    out += buffer;
+  }
+  out += "\nHouse cusps\n";
+  for (int h = 1; h <= 12; ++h) {
+    const std::string label(std::string_view(kHouseLabels).substr(((h + 2) % 12) * 4, 4));
+    std::snprintf(buffer, sizeof buffer, "%s  %s%s", label.c_str(),
+                  SignDegreeMinute(CuspOfHouse(s.CuspWheel, h)).c_str(), h % 3 == 0 ? "\n" : "     ");
+    out += buffer;
+  }
+  return out;
+}
+
+}  // namespace kairotex::cli

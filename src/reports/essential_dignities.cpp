@@ -1,0 +1,82 @@
+#include "reports/essential_dignities.h"
+
+#include <cmath>
+
+#include "reports/essential_dignity_tables.h"
+
+namespace kairotex {
+
+namespace {
+
+double Into360(double lon) { return lon - 360.0 * std::floor(lon / 360.0); }
+
+bool ValidSign(int sign) { return sign >= 1 && sign <= dignity::kSignCount; }
+
+const dignity::SignRulers* RulersOf(int sign) {
+  return ValidSign(sign) ? &dignity::kSignRulers[sign - 1] : nullptr;
+}
+
+}  // namespace
+
+int SignOfLongitude(double lon) {
+  const int sign = static_cast<int>(Into360(lon) / 30.0) + 1;
+  // Rounding can carry a value just below 360 up to 360 itself.
+  return sign > dignity::kSignCount ? dignity::kSignCount : sign;
+}
+
+int DomicileRuler(int sign) {
+  const auto* rulers = RulersOf(sign);
+  return rulers ? rulers->domicile : dignity::kNone;
+}
+
+int ExaltationRuler(int sign) {
+  const auto* rulers = RulersOf(sign);
+  return rulers ? rulers->exaltation : dignity::kNone;
+}
+
+int TriplicityRuler(int sign, bool night) {
+  const auto* rulers = RulersOf(sign);
+  if (!rulers) return dignity::kNone;
+  return night ? rulers->night_triplicity : rulers->day_triplicity;
+}
+
+int DetrimentPlanet(int sign) {
+  const auto* rulers = RulersOf(sign);
+  return rulers ? rulers->detriment : dignity::kNone;
+}
+
+int FallPlanet(int sign) {
+  const auto* rulers = RulersOf(sign);
+  return rulers ? rulers->fall : dignity::kNone;
+}
+
+int TermRuler(double lon) {
+  const double l = Into360(lon);
+  const auto& terms = dignity::kTerms[SignOfLongitude(l) - 1];
+  int ruler = terms[0].ruler;
+  for (const auto& term : terms) {
+    if (l >= term.start) ruler = term.ruler;
+  }
+  return ruler;
+}
+
+int FaceRuler(double lon) {
+  const int face = static_cast<int>(Into360(lon) / dignity::kFaceWidth);
+  // 36 faces; clamp the rare carry of a value just below 360.
+  const int index = (face > 35 ? 35 : face) % static_cast<int>(dignity::kFaceOrder.size());
+  return dignity::kFaceOrder[index];
+}
+
+int EssentialDignityScore(int planet, double lon, bool night) {
+  if (planet == dignity::kNone) return 0;
+  const int sign = SignOfLongitude(lon);
+  int score = 0;
+  if (DomicileRuler(sign) == planet) score += dignity::kDomicilePoints;
+  if (ExaltationRuler(sign) == planet) score += dignity::kExaltationPoints;
+  if (TriplicityRuler(sign, night) == planet) score += dignity::kTriplicityPoints;
+  if (TermRuler(lon) == planet) score += dignity::kTermPoints;
+  if (FaceRuler(lon) == planet) score += dignity::kFacePoints;
+  return score;
+}
+
+}  // namespace kairotex
