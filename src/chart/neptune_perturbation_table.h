@@ -1,5 +1,6 @@
 // Neptune's perturbations by Uranus, Jupiter and Saturn: the series of Meeus.
-// Arguments: H = 2G - S, zeta = G - P, eta = G - Q, theta = G - S.
+// Arguments: H = 2G - S, zeta = G - P, eta = G - Q, theta = G - S, and G',
+// Uranus' mean anomaly.
 #pragma once
 
 #include <array>
@@ -45,8 +46,8 @@ inline constexpr std::array<SeriesTerm, 5> kLongitude = {{
     {-0.009556, 0, 0, Sin(1, kZeta), kOne},
     {-0.005178, 0, 0, Sin(1, kEta), kOne},
     {0.002572, 0, 0, Sin(2, kTheta), kOne},
-    {-0.002972, 0, 0, Cos(2, kTheta), Sin(1, kG)},
-    {-0.002833, 0, 0, Sin(2, kTheta), Cos(1, kG)},
+    {-0.002972, 0, 0, Cos(2, kTheta), Sin(1, kGPrime)},
+    {-0.002833, 0, 0, Sin(2, kTheta), Cos(1, kGPrime)},
 }};
 
 }  // namespace kairotex::planets::neptune_terms

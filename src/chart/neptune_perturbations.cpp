@@ -5,7 +5,7 @@ namespace kairotex::planets {
 
 ElementCorrections PerturbNeptune(const OuterArguments& args) {
   AngleValues x{};
-  x[static_cast<std::size_t>(Angle::kG)] = args.g;
+  x[static_cast<std::size_t>(Angle::kGPrime)] = args.g_prime;
   x[static_cast<std::size_t>(Angle::kH)] = 2.0 * args.g - args.s;
   x[static_cast<std::size_t>(Angle::kZeta)] = args.g - args.p;
   x[static_cast<std::size_t>(Angle::kEta)] = args.g - args.q;

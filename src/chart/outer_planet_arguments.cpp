@@ -13,6 +13,7 @@ OuterArguments ComputeOuterArguments(double t) {
   a.w = 2.0 * a.p - 6.0 * a.q + 3.0 * a.s;
   a.zeta = a.q - a.p;
   a.psi = a.s - a.q;
+  a.g_prime = 72.64878 + 428.37911 * t;
   return a;
 }
 

@@ -12,7 +12,7 @@ namespace kairotex::planets {
 
 // The arguments a series may use, degrees. Each planet's routine fills them:
 // zeta, eta and theta mean different differences for different planets.
-enum class Angle : std::uint8_t { kV, kW, kQ, kS, kG, kH, kZeta, kPsi, kEta, kTheta, kCount };
+enum class Angle : std::uint8_t { kV, kW, kQ, kS, kH, kGPrime, kZeta, kPsi, kEta, kTheta, kCount };
 using AngleValues = std::array<double, static_cast<std::size_t>(Angle::kCount)>;
 
 enum class Trig : std::uint8_t { kOne, kSin, kCos };

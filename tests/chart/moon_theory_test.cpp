@@ -92,17 +92,29 @@ TEST(MoonTheoryTest, TrueNodeMatchesReferenceAtEveryRow) {
 // The mean node is folded into [0, 360) whatever the epoch, including before
 // 1900 where the raw polynomial goes negative, and the latitude stays within
 // the orbit's inclination (5.0 to 5.3 deg).
-class MoonRangeTest : public testing::TestWithParam<double> {};
+struct RangeCase {
+  const char* label;
+  double t1900;
+};
+
+class MoonRangeTest : public testing::TestWithParam<RangeCase> {};
 
 TEST_P(MoonRangeTest, MeanNodeIsNormalizedAndLatitudeBounded) {
-  const MoonPosition moon = ComputeMoon(GetParam());
+  const MoonPosition moon = ComputeMoon(GetParam().t1900);
   EXPECT_GE(moon.mean_node, 0.0);
   EXPECT_LT(moon.mean_node, 360.0);
   EXPECT_LE(std::fabs(moon.lat), 5.35);
 }
 
-INSTANTIATE_TEST_SUITE_P(CenturiesFrom1900, MoonRangeTest,
-                         testing::Values(-2.0, -0.5, -0.0137, 0.0, 0.3333, 0.9999, 1.6, 3.0));
+INSTANTIATE_TEST_SUITE_P(MoonAcrossCenturies, MoonRangeTest,
+                         testing::Values(RangeCase{"Year1700", -2.0}, RangeCase{"Year1850", -0.5},
+                                         RangeCase{"Year1899", -0.0137},
+                                         RangeCase{"Epoch1900", 0.0}, RangeCase{"Year1933", 0.3333},
+                                         RangeCase{"Year2000", 0.9999}, RangeCase{"Year2060", 1.6},
+                                         RangeCase{"Year2200", 3.0}),
+                         [](const testing::TestParamInfo<RangeCase>& info) {
+                           return info.param.label;
+                         });
 
 }  // namespace
 }  // namespace kairotex

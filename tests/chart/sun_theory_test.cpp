@@ -61,7 +61,7 @@ TEST_P(SunDailyMotionTest, OneDayMovesAboutOneDegree) {
   EXPECT_LT(motion, 1.022);
 }
 
-INSTANTIATE_TEST_SUITE_P(AcrossTheYearAndTheCentury, SunDailyMotionTest,
+INSTANTIATE_TEST_SUITE_P(SunAcrossTheYearAndTheCentury, SunDailyMotionTest,
                          testing::Values(DailyMotionCase{"Perihelion1900", 2415024.0},
                                          DailyMotionCase{"Aphelion1950", 2433467.5},
                                          DailyMotionCase{"VernalEquinox2000", 2451623.5},

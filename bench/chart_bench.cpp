@@ -1,0 +1,98 @@
+// Speed of the chart engine: a whole chart in each house system, the data
+// files at start-up, and the command line end to end.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <string>
+
+#include "chart/chart.h"
+
+extern char** environ;
+
+namespace kairotex {
+namespace {
+
+class SilentMessages : public MessageSink {
+ public:
+  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
+};
+
+const ChartProgram& Program() {
+  static const ChartProgram program = LoadChartProgram(KAIROTEX_BENCH_DATA_DIR, RegionalFormat{});
+  return program;
+}
+
+ElectionData Election() {
+  ElectionData e;
+  e.Name = "Bench";
+  e.Month = 12;
+  e.Day = 6;
+  e.Year = 2026;
+  e.Hour = 10;
+  e.Minute = 49;
+  e.Zone = 5;
+  e.LonDegrees = 73;
+  e.LonMinutes = 59;
+  e.LatDegrees = 40;
+  e.LatMinutes = 45;
+  return e;
+}
+
+// Moment and next day, all sixteen objects, cusps, Chiron, heading.
+void BM_CalculateChart(benchmark::State& bench, char letter) {
+  const FixedClock clock({2026, 12, 6, 10, 49, 0});
+  SilentMessages messages;
+  const ChartContext context = Program().Context(clock, messages);
+  const ChartSettings settings = ChartSettings::ForHouseSystem(letter);
+  const ElectionData election = Election();
+  ChartState state;
+  for (auto _ : bench) {
+    CalculateChart(state, election, settings, context);
+    benchmark::DoNotOptimize(state.ObjectPos);
+  }
+}
+BENCHMARK_CAPTURE(BM_CalculateChart, Placidus, 'P');
+BENCHMARK_CAPTURE(BM_CalculateChart, Regiomontanus, 'R');
+BENCHMARK_CAPTURE(BM_CalculateChart, Koch, 'K');
+BENCHMARK_CAPTURE(BM_CalculateChart, Campanus, 'C');
+BENCHMARK_CAPTURE(BM_CalculateChart, Porphyry, 'O');
+BENCHMARK_CAPTURE(BM_CalculateChart, Equal, 'E');
+BENCHMARK_CAPTURE(BM_CalculateChart, Meridian, 'M');
+BENCHMARK_CAPTURE(BM_CalculateChart, Morinus, 'I');
+
+void BM_LoadDataFiles(benchmark::State& bench) {
+  for (auto _ : bench) {
+    DataTables tables = LoadDataFiles(KAIROTEX_BENCH_DATA_DIR);
+    benchmark::DoNotOptimize(tables.ChironGeoLon.data());
+  }
+  bench.SetLabel("HCDATA, RADIUS, four almuten tables, CHIRON, CHIRON_HELIO");
+}
+BENCHMARK(BM_LoadDataFiles)->Unit(benchmark::kMillisecond);
+
+// The process as a user starts it: start-up, one chart, JSON out (to /dev/null).
+void BM_CliChartJsonProcess(benchmark::State& bench) {
+  const char* argv[] = {KAIROTEX_CLI_PATH, "chart", "--date", "2026-12-06", "--time", "10:49",
+                        "--zone", "5", "--lon", "73w59", "--lat", "40n45", "--json", nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 01 /*O_WRONLY*/, 0);
+  for (auto _ : bench) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) != 0) {
+      bench.SkipWithError("cannot start kairotex-cli");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      bench.SkipWithError("kairotex-cli failed");
+      break;
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+BENCHMARK(BM_CliChartJsonProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace kairotex

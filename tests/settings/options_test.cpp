@@ -1,0 +1,98 @@
+// OPTIONS.OPT and the numeric line form shared by the settings files.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "settings/data_file_error.h"
+#include "settings/numeric_line.h"
+#include "settings/options.h"
+#include "test_paths.h"
+
+namespace kairotex {
+namespace {
+
+TEST(NumericLine, OnlyTheFirstSevenCharactersCount) {
+  struct Case {
+    const char* line;
+    double value;
+  };
+  const Case cases[] = {
+      {"  12.5 orb of the sextile", 12.5},
+      {"orbs of everything", 0},
+      {"1234567890", 1234567},
+      {"-3     zone", -3},
+      {"+4.25  x", 4.25},
+      {"\t7.5", 7.5},
+      {"", 0},
+      {"5.5.5", 5.5},
+      {"-", 0},
+      {"66     latitude 66.00", 66},
+  };
+  for (const Case& c : cases) EXPECT_DOUBLE_EQ(ReadNumericField(c.line), c.value) << c.line;
+}
+
+class OptionsFile : public ::testing::Test {
+ protected:
+  void Write(const std::string& text) {
+    dir = test::MakeTempDir("options");
+    std::ofstream(dir + "/OPTIONS.OPT", std::ios::binary) << text;
+  }
+  std::string dir;
+};
+
+TEST_F(OptionsFile, StopsAtTheFirstEmptyLine) {
+  Write("1\r\n2\r\n3\r\n4\r\n\r\n6\r\n");
+  OptionsTable options;
+  options[6] = 99;
+  LoadOptions(dir, options);
+  EXPECT_EQ(options[4], 4.0f);
+  EXPECT_EQ(options[5], 0.0f);
+  EXPECT_EQ(options[6], 99.0f);  // beyond the last line read: kept
+}
+
+TEST_F(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
+  std::string text;
+  for (int i = 1; i <= 131; ++i) text += std::to_string(i) + "\r\n";
+  Write(text);
+  OptionsTable options;
+  options[1] = 42;
+  try {
+    LoadOptions(dir, options);
+    ADD_FAILURE() << "131 lines accepted";
+  } catch (const DataFileError& e) {
+    EXPECT_EQ(e.line(), 131);
+  }
+  EXPECT_EQ(options[1], 42.0f);
+}
+
+TEST_F(OptionsFile, MissingFileIsNamed) {
+  OptionsTable options;
+  try {
+    LoadOptions(test::MakeTempDir("no-options"), options);
+    ADD_FAILURE() << "missing file accepted";
+  } catch (const DataFileError& e) {
+    EXPECT_NE(std::string(e.what()).find("OPTIONS.OPT File Not Found"), std::string::npos);
+  }
+}
+
+TEST(DeliveredOptions, ReadAllOneHundredThirtyValues) {
+  OptionsTable options;
+  LoadOptions(test::DataDir(), options);
+  EXPECT_EQ(options[27], 1.0f);                      // Placidus at start-up
+  EXPECT_LE(options[22] * 1.0 + options[23] / 60.0, 66.0);  // a default place the checks accept
+  // The horary orbs are half-orbs (moieties): Sun 7.5, Moon 6.
+  EXPECT_EQ(options[34], 7.5f);
+  EXPECT_EQ(options[35], 6.0f);
+  std::ifstream in(test::DataDir() + "/OPTIONS.OPT", std::ios::binary);
+  std::string line;
+  int lines = 0;
+  while (std::getline(in, line)) {
+    ++lines;
+    EXPECT_GT(line.size(), 8u) << "line " << lines << " has no label";
+    EXPECT_EQ(line.back(), '\r') << "line " << lines;
+  }
+  EXPECT_EQ(lines, 130);
+}
+
+}  // namespace
+}  // namespace kairotex
