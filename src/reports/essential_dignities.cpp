@@ -8,9 +8,15 @@ namespace kairotex {
 
 namespace {
 
-double Into360(double lon) { return lon - 360.0 * std::floor(lon / 360.0); }
+// Into [0, 360); a tiny negative value would otherwise round up to 360 itself.
+double Into360(double lon) {
+  const double reduced = lon - 360.0 * std::floor(lon / 360.0);
+  return reduced >= 360.0 ? 0.0 : reduced;
+}
 
-bool ValidSign(int sign) { return sign >= 1 && sign <= dignity::kSignCount; }
+bool ValidSign(int sign) {
+  return sign >= 1 && sign <= dignity::kSignCount;
+}
 
 const dignity::SignRulers* RulersOf(int sign) {
   return ValidSign(sign) ? &dignity::kSignRulers[sign - 1] : nullptr;
@@ -19,9 +25,7 @@ const dignity::SignRulers* RulersOf(int sign) {
 }  // namespace
 
 int SignOfLongitude(double lon) {
-  const int sign = static_cast<int>(Into360(lon) / 30.0) + 1;
-  // Rounding can carry a value just below 360 up to 360 itself.
-  return sign > dignity::kSignCount ? dignity::kSignCount : sign;
+  return static_cast<int>(Into360(lon) / 30.0) + 1;
 }
 
 int DomicileRuler(int sign) {
@@ -61,10 +65,9 @@ int TermRuler(double lon) {
 }
 
 int FaceRuler(double lon) {
+  // Same as reducing by 70 until below 70: the order repeats every 7 faces.
   const int face = static_cast<int>(Into360(lon) / dignity::kFaceWidth);
-  // 36 faces; clamp the rare carry of a value just below 360.
-  const int index = (face > 35 ? 35 : face) % static_cast<int>(dignity::kFaceOrder.size());
-  return dignity::kFaceOrder[index];
+  return dignity::kFaceOrder[face % dignity::kFaceOrder.size()];
 }
 
 int EssentialDignityScore(int planet, double lon, bool night) {

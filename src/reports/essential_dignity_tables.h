@@ -27,26 +27,26 @@ inline constexpr int kSignCount = 12;
 // One row per sign, Aries first.
 struct SignRulers {
   int domicile;
-  int exaltation;       // kNone when the sign exalts no planet
+  int exaltation;  // kNone when the sign exalts no planet
   int day_triplicity;
   int night_triplicity;
-  int detriment;        // the planet that is in its detriment here
-  int fall;             // the planet that is in its fall here, or kNone
+  int detriment;  // the planet that is in its detriment here
+  int fall;       // the planet that is in its fall here, or kNone
 };
 
 inline constexpr std::array<SignRulers, kSignCount> kSignRulers = {{
-    {kMars, kSun, kSun, kJupiter, kVenus, kSaturn},             // Aries
-    {kVenus, kMoon, kVenus, kMoon, kMars, kNone},               // Taurus
-    {kMercury, kNone, kSaturn, kMercury, kJupiter, kNone},      // Gemini
-    {kMoon, kJupiter, kMars, kMars, kSaturn, kMars},            // Cancer
-    {kSun, kNone, kSun, kJupiter, kSaturn, kNone},              // Leo
-    {kMercury, kMercury, kVenus, kMoon, kJupiter, kVenus},      // Virgo
-    {kVenus, kSaturn, kSaturn, kMercury, kMars, kSun},          // Libra
-    {kMars, kNone, kMars, kMars, kVenus, kMoon},                // Scorpio
-    {kJupiter, kNone, kSun, kJupiter, kMercury, kNone},         // Sagittarius
-    {kSaturn, kMars, kVenus, kMoon, kMoon, kJupiter},           // Capricorn
-    {kSaturn, kNone, kSaturn, kMercury, kSun, kNone},           // Aquarius
-    {kJupiter, kVenus, kMars, kMars, kMercury, kMercury},       // Pisces
+    {kMars, kSun, kSun, kJupiter, kVenus, kSaturn},         // Aries
+    {kVenus, kMoon, kVenus, kMoon, kMars, kNone},           // Taurus
+    {kMercury, kNone, kSaturn, kMercury, kJupiter, kNone},  // Gemini
+    {kMoon, kJupiter, kMars, kMars, kSaturn, kMars},        // Cancer
+    {kSun, kNone, kSun, kJupiter, kSaturn, kNone},          // Leo
+    {kMercury, kMercury, kVenus, kMoon, kJupiter, kVenus},  // Virgo
+    {kVenus, kSaturn, kSaturn, kMercury, kMars, kSun},      // Libra
+    {kMars, kNone, kMars, kMars, kVenus, kMoon},            // Scorpio
+    {kJupiter, kNone, kSun, kJupiter, kMercury, kNone},     // Sagittarius
+    {kSaturn, kMars, kVenus, kMoon, kMoon, kJupiter},       // Capricorn
+    {kSaturn, kNone, kSaturn, kMercury, kSun, kNone},       // Aquarius
+    {kJupiter, kVenus, kMars, kMars, kMercury, kMercury},   // Pisces
 }};
 
 // A term runs from its start (absolute longitude, inclusive) to the start of
@@ -76,7 +76,7 @@ inline constexpr std::array<std::array<Term, kTermsPerSign>, kSignCount> kTerms 
 // Faces are 10 degrees wide and follow this order from 0 Aries, repeating
 // every 70 degrees (36 faces in all).
 inline constexpr int kFaceWidth = 10;
-inline constexpr std::array<int, 7> kFaceOrder = {kMars,  kSun,    kVenus,  kMercury,
+inline constexpr std::array<int, 7> kFaceOrder = {kMars, kSun,    kVenus,  kMercury,
                                                   kMoon, kSaturn, kJupiter};
 
 // Points of each dignity in the essential dignity score.

@@ -23,12 +23,20 @@ struct PlanetReferenceRow {
 };
 
 // The time arguments the chart engine derives from a moment.
-inline double T1900(double jd) { return (jd - 2415020.0) / 36525.0; }
-inline double T2000(double jd) { return (jd - 2451545.0) / 36525.0; }
-inline double JulianDayNumberOf(double jd) { return std::floor(jd + 0.5); }
+inline double T1900(double jd) {
+  return (jd - 2415020.0) / 36525.0;
+}
+inline double T2000(double jd) {
+  return (jd - 2451545.0) / 36525.0;
+}
+inline double JulianDayNumberOf(double jd) {
+  return std::floor(jd + 0.5);
+}
 
 // a - b folded into [-180, 180], degrees.
-inline double AngleDiff(double a, double b) { return std::remainder(a - b, 360.0); }
+inline double AngleDiff(double a, double b) {
+  return std::remainder(a - b, 360.0);
+}
 
 inline std::vector<PlanetReferenceRow> LoadPlanetReference() {
   const std::string path = ReferenceDir() + "/positions.csv";
@@ -47,7 +55,7 @@ inline std::vector<PlanetReferenceRow> LoadPlanetReference() {
   auto column = [&header](const std::string& name) {
     return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
   };
-  static const char* const kNames[10] = {"",       "",       "Mercury", "Venus",   "Mars",
+  static const char* const kNames[10] = {"",        "",       "Mercury", "Venus",   "Mars",
                                          "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
   const std::size_t date = column("date"), jd = column("jd_ut"), sun = column("Sun_geo");
   std::array<std::size_t, 10> planet{};

@@ -35,13 +35,13 @@ struct PlanetLimits {
 };
 
 constexpr PlanetLimits kLimits[] = {
-    {2, "Mercury", 0.015, 0.004},  // worst 0.0114 (1919-04-22), rms 0.0031
-    {3, "Venus", 0.025, 0.005},    // worst 0.0189 (1918-02-02), rms 0.0041
-    {4, "Mars", 0.045, 0.009},     // worst 0.0357 (1911-12-14), rms 0.0074
-    {5, "Jupiter", 0.013, 0.0042}, // worst 0.0100 (2057-07-30), rms 0.0034
-    {6, "Saturn", 0.040, 0.015},   // worst 0.0335 (1916-12-05), rms 0.0122
-    {7, "Uranus", 0.017, 0.006},   // worst 0.0134 (1956-10-04), rms 0.0048
-    {8, "Neptune", 0.011, 0.0037}, // worst 0.0084 (2060-04-04), rms 0.0030
+    {2, "Mercury", 0.015, 0.004},   // worst 0.0114 (1919-04-22), rms 0.0031
+    {3, "Venus", 0.025, 0.005},     // worst 0.0189 (1918-02-02), rms 0.0041
+    {4, "Mars", 0.045, 0.009},      // worst 0.0357 (1911-12-14), rms 0.0074
+    {5, "Jupiter", 0.013, 0.0042},  // worst 0.0100 (2057-07-30), rms 0.0034
+    {6, "Saturn", 0.040, 0.015},    // worst 0.0335 (1916-12-05), rms 0.0122
+    {7, "Uranus", 0.017, 0.006},    // worst 0.0134 (1956-10-04), rms 0.0048
+    {8, "Neptune", 0.011, 0.0037},  // worst 0.0084 (2060-04-04), rms 0.0030
     // Pluto's error grows from the equinox of 1950 on: the series is carried to
     // the date at 1.33 degrees a century, a little short of the precession.
     {9, "Pluto", 0.13, 0.055},  // worst 0.1157 (2061-10-10), rms 0.0462
@@ -107,14 +107,16 @@ TEST(PlanetOuterLoopTest, DayNumberMovesOnlyPluto) {
   }
 }
 
-// Geocentric latitudes stay inside what each orbit allows: the inclination
-// magnified at most by r / (r - R) for a planet seen from the Earth.
+// Geocentric latitudes stay inside what each orbit allows: sin(beta) is at
+// most r sin(i) over the least Earth distance, |r - R|, taken at the extreme
+// radii (Mercury 6.3, Venus 9.7, Mars 7.0, Jupiter 1.6, Saturn 2.8, Uranus 0.8,
+// Neptune 1.8, Pluto 17.8 degrees), rounded up.
 struct LatitudeBound {
   int body;
   double max_abs_deg;
 };
 constexpr LatitudeBound kLatitudeBounds[] = {
-    {2, 5.0}, {3, 9.0}, {4, 7.0}, {5, 2.0}, {6, 3.0}, {7, 1.0}, {8, 2.0}, {9, 18.0},
+    {2, 6.5}, {3, 10.0}, {4, 7.5}, {5, 2.0}, {6, 3.0}, {7, 1.0}, {8, 2.0}, {9, 18.0},
 };
 
 TEST(PlanetOuterLoopTest, GeocentricLatitudesStayNearTheEcliptic) {

@@ -14,7 +14,7 @@
 namespace kairotex::cli {
 namespace {
 
-struct Run {
+struct CliRun {
   int status;
   std::string out, err;
 };
@@ -22,7 +22,7 @@ struct Run {
 // 2026 December 6, 10:49:30 local time.
 const FixedClock kClock({2026, 12, 6, 10, 49, 30});
 
-Run RunChart(std::vector<std::string> args, const std::string& data_dir = test::DataDir()) {
+CliRun RunChart(std::vector<std::string> args, const std::string& data_dir = test::DataDir()) {
   args.insert(args.begin(), {"kairotex-cli", "chart", "--data-dir", data_dir, "--date-order", "mdy"});
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
@@ -88,7 +88,7 @@ TEST(ChartCommand, RefusedInputExitsWithStatusTwoAndTheProgramsMessage) {
       {{"--house", "Q"}, "--house must be"},
   };
   for (const Case& c : cases) {
-    const Run run = RunChart(c.args);
+    const CliRun run = RunChart(c.args);
     EXPECT_EQ(run.status, kExitInputRefused) << c.args[1];
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args[1] << ": " << run.err;
     EXPECT_TRUE(run.out.empty());
@@ -96,7 +96,7 @@ TEST(ChartCommand, RefusedInputExitsWithStatusTwoAndTheProgramsMessage) {
 }
 
 TEST(ChartCommand, HighLatitudePassesWithMeridianHouses) {
-  const Run run = RunChart({"--date", "2026-06-21", "--time", "12:00", "--zone", "-1", "--lon",
+  const CliRun run = RunChart({"--date", "2026-06-21", "--time", "12:00", "--zone", "-1", "--lon",
                             "18e57", "--lat", "69n39", "--house", "M", "--json"});
   EXPECT_EQ(run.status, kExitOk) << run.err;
 }
@@ -114,7 +114,7 @@ TEST(ChartCommand, RunningClockChecksTheDefaultPlace) {
   std::ofstream out(dir + "/OPTIONS.OPT", std::ios::binary);
   for (const auto& line : lines) out << line << "\n";
   out.close();
-  const Run run = RunChart({"--now"}, dir);
+  const CliRun run = RunChart({"--now"}, dir);
   EXPECT_EQ(run.status, kExitInputRefused);
   EXPECT_NE(run.err.find("Your latitude is too high."), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("Error in natal input data section. Please correct."), std::string::npos);
@@ -124,14 +124,14 @@ TEST(ChartCommand, MissingDataFileIsNamedAndNothingIsPrinted) {
   const std::string dir = test::MakeTempDir("cli-missing");
   std::filesystem::copy(test::DataDir(), dir, std::filesystem::copy_options::recursive);
   std::filesystem::remove(dir + "/RADIUS.DAT");
-  const Run run = RunChart({"--json"}, dir);
+  const CliRun run = RunChart({"--json"}, dir);
   EXPECT_EQ(run.status, kExitDataFile);
   EXPECT_NE(run.err.find("RADIUS.DAT"), std::string::npos) << run.err;
   EXPECT_TRUE(run.out.empty());
 }
 
 TEST(ChartCommand, JsonHasEveryKeyAndSixteenObjects) {
-  const Run run = RunChart({"--date", "2000-01-01", "--time", "12:00", "--zone", "0", "--lon",
+  const CliRun run = RunChart({"--date", "2000-01-01", "--time", "12:00", "--zone", "0", "--lon",
                             "0w00", "--lat", "51n30", "--name", "Greenwich", "--json"});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const auto j = nlohmann::json::parse(run.out);
@@ -163,7 +163,7 @@ TEST(ChartCommand, JsonHasEveryKeyAndSixteenObjects) {
 }
 
 TEST(ChartCommand, TextTableForTheRunningClock) {
-  const Run run = RunChart({});
+  const CliRun run = RunChart({});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   EXPECT_EQ(run.out.rfind("Now\n06 Dec 2026\n10.49 A.M. (", 0), 0u) << run.out;
   EXPECT_NE(run.out.find("SUN"), std::string::npos);

@@ -22,10 +22,10 @@ struct SpotCheck {
   int second;
 };
 constexpr SpotCheck kSpotChecks[] = {
-    {0, false, dignity::kSun, 0},               // Aries: Sun exalted, day triplicity
-    {30, false, dignity::kVenus, 0},            // Taurus: Venus domicile, triplicity, term
+    {0, false, dignity::kSun, 0},                // Aries: Sun exalted, day triplicity
+    {30, false, dignity::kVenus, 0},             // Taurus: Venus domicile, triplicity, term
     {23, false, dignity::kMars, dignity::kSun},  // Mars domicile + term = Sun 4 + 3
-    {150, true, dignity::kMercury, 0},          // Virgo: Mercury domicile, exalted, term
+    {150, true, dignity::kMercury, 0},           // Virgo: Mercury domicile, exalted, term
     {199, true, dignity::kVenus, dignity::kMercury},
     {199, false, dignity::kSaturn, 0},
     {240, true, dignity::kJupiter, 0},

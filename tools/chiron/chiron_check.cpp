@@ -65,7 +65,8 @@ void CheckChironFiles(const std::string& geo_path, const std::string& helio_path
     CheckLongitude(lon, "geocentric longitude", i);
     CheckLongitude(hlon, "heliocentric longitude", i);
     if (std::fabs(decl) > kMaxAbsDeclination) {
-      FailCheck("declination record " + std::to_string(i) + " implausible: " + std::to_string(decl));
+      FailCheck("declination record " + std::to_string(i) +
+                " implausible: " + std::to_string(decl));
     }
     CheckMatches(lon, computed[i].geo_lon, true, "geocentric longitude", i);
     CheckMatches(decl, computed[i].geo_decl, false, "declination", i);

@@ -27,7 +27,9 @@ ChironEphemeris::ChironEphemeris(const std::string& ephe_dir) {
   swe_set_ephe_path(ephe_dir.c_str());
 }
 
-ChironEphemeris::~ChironEphemeris() { swe_close(); }
+ChironEphemeris::~ChironEphemeris() {
+  swe_close();
+}
 
 ChironPosition ChironEphemeris::At(double jd_ut) const {
   ChironPosition p;

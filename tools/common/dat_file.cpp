@@ -44,7 +44,8 @@ std::vector<double> ReadDatValues(const std::string& path) {
   std::string field;
   auto flush = [&](bool allow_empty) {
     if (field.empty()) {
-      if (!allow_empty) FailCheck(path + ": empty field after value " + std::to_string(values.size()));
+      if (!allow_empty)
+        FailCheck(path + ": empty field after value " + std::to_string(values.size()));
       return;
     }
     std::size_t used = 0;
@@ -71,7 +72,9 @@ std::vector<double> ReadDatValues(const std::string& path) {
   return values;
 }
 
-void FailCheck(const std::string& what) { throw std::runtime_error(what); }
+void FailCheck(const std::string& what) {
+  throw std::runtime_error(what);
+}
 
 std::string FormatFixed(double value, int decimals) {
   const double scale = std::pow(10.0, decimals);

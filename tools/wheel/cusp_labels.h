@@ -15,7 +15,7 @@ inline constexpr int kLabelItems = 5;
 
 struct CuspLabel {
   double cusp_angle = 0;
-  bool inside_ring = false;              // placed inside the outer circle
+  bool inside_ring = false;                  // placed inside the outer circle
   std::array<Point, kLabelItems> anchors{};  // whole drawing units
   std::array<Box, kLabelItems> cells{};
   Box box;  // all five cells

@@ -17,7 +17,9 @@ namespace {
 using namespace kairotex::tools;
 using namespace kairotex::tools::wheel;
 
-std::string WholeText(double value) { return std::to_string(static_cast<int>(value)); }
+std::string WholeText(double value) {
+  return std::to_string(static_cast<int>(value));
+}
 
 int Run(const std::string& out_dir) {
   const auto labels = LayOutCuspLabels();

@@ -71,9 +71,9 @@ inline constexpr double kColumnItemWidth = 2 * kDegreeDigitWidth;
 inline constexpr double kColumnStepFactorY = 480.0 / 640.0;
 
 // Clearances.
-inline constexpr double kLabelGap = 3;   // cusp label to the outer circle
-inline constexpr double kSpokeGap = 3;   // label inside the ring to its spoke
-inline constexpr double kGlyphGap = 2;   // planet glyph to the circles and labels
-inline constexpr double kEdgeMargin = 2; // anything to the edge of the drawing
+inline constexpr double kLabelGap = 3;    // cusp label to the outer circle
+inline constexpr double kSpokeGap = 3;    // label inside the ring to its spoke
+inline constexpr double kGlyphGap = 2;    // planet glyph to the circles and labels
+inline constexpr double kEdgeMargin = 2;  // anything to the edge of the drawing
 
 }  // namespace kairotex::tools::wheel

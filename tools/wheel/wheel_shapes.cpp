@@ -19,18 +19,26 @@ double Level(double x, double y, const WheelCircle& c) {
 }
 
 // Coordinate of an interval nearest to 0.
-double NearestToZero(double low, double high) { return std::clamp(0.0, low, high); }
+double NearestToZero(double low, double high) {
+  return std::clamp(0.0, low, high);
+}
 
 }  // namespace
 
-double CosDeg(double deg) { return std::cos(deg * kPi / 180.0); }
-double SinDeg(double deg) { return std::sin(deg * kPi / 180.0); }
+double CosDeg(double deg) {
+  return std::cos(deg * kPi / 180.0);
+}
+double SinDeg(double deg) {
+  return std::sin(deg * kPi / 180.0);
+}
 
 Box TextCell(Point anchor, double width, double height) {
   return {anchor.x, anchor.x + width, anchor.y - height, anchor.y};
 }
 
-Box Grow(const Box& b, double m) { return {b.left - m, b.right + m, b.bottom - m, b.top + m}; }
+Box Grow(const Box& b, double m) {
+  return {b.left - m, b.right + m, b.bottom - m, b.top + m};
+}
 
 Box Union(const Box& a, const Box& b) {
   return {std::min(a.left, b.left), std::max(a.right, b.right), std::min(a.bottom, b.bottom),
@@ -41,8 +49,12 @@ bool Overlaps(const Box& a, const Box& b) {
   return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
 }
 
-double WheelCircle::semi_x() const { return radius; }
-double WheelCircle::semi_y() const { return radius * kVerticalFactor; }
+double WheelCircle::semi_x() const {
+  return radius;
+}
+double WheelCircle::semi_y() const {
+  return radius * kVerticalFactor;
+}
 
 bool InsideCircle(const Box& b, const WheelCircle& c) {
   // An ellipse is convex: the box is inside when its four corners are.

@@ -1,0 +1,125 @@
+// Whole charts cast by the driver against Swiss Ephemeris 2.10 (DE431):
+// tests/reference/positions.csv, moments entered exactly as the program takes them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "chart/calculate_chart.h"
+#include "chart/chart_program.h"
+#include "test_paths.h"
+
+namespace kairotex {
+namespace {
+
+class NoMessages : public MessageSink {
+ public:
+  void ShowMessage(std::string_view text, std::string_view, MessageIcon) override {
+    ADD_FAILURE() << "unexpected message: " << text;
+  }
+};
+
+double AngleDiff(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
+
+// "162e46" -> degrees, minutes, east?
+void SplitPlace(const std::string& text, int16_t& degrees, int16_t& minutes, bool& negative_dir,
+                char negative_letter) {
+  const size_t letter = text.find_first_not_of("0123456789");
+  degrees = static_cast<int16_t>(std::stoi(text.substr(0, letter)));
+  minutes = static_cast<int16_t>(std::stoi(text.substr(letter + 1)));
+  negative_dir = text[letter] == negative_letter;
+}
+
+struct Row {
+  std::map<std::string, double> values;
+  std::string date, time, lon, lat;
+};
+
+std::vector<Row> ReferenceRows() {
+  const std::string path = test::ReferenceDir() + "/positions.csv";
+  std::ifstream in(path);
+  std::string line, header;
+  std::vector<std::string> names;
+  std::vector<Row> rows;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> fields;
+    std::stringstream ss(line);
+    for (std::string f; std::getline(ss, f, ',');) fields.push_back(f);
+    if (names.empty()) {
+      names = fields;
+      continue;
+    }
+    Row row;
+    row.date = fields[0];
+    row.time = fields[1];
+    row.lon = fields[2];
+    row.lat = fields[3];
+    for (size_t i = 4; i < fields.size(); ++i) row.values[names[i]] = std::stod(fields[i]);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+ElectionData ElectionFor(const Row& row) {
+  ElectionData e;
+  e.Name = row.date;
+  e.Year = static_cast<int16_t>(std::stoi(row.date.substr(0, 4)));
+  e.Month = static_cast<int16_t>(std::stoi(row.date.substr(5, 2)));
+  e.Day = static_cast<int16_t>(std::stoi(row.date.substr(8, 2)));
+  int hour = std::stoi(row.time.substr(0, 2));
+  e.PmFlag = hour >= 12 ? 1 : 0;
+  if (hour == 0) hour = 12;
+  if (hour > 12) hour -= 12;
+  e.Hour = static_cast<int16_t>(hour);
+  e.Minute = static_cast<int16_t>(std::stoi(row.time.substr(3, 2)));
+  e.Zone = 0;
+  bool east = false, south = false;
+  SplitPlace(row.lon, e.LonDegrees, e.LonMinutes, east, 'e');
+  SplitPlace(row.lat, e.LatDegrees, e.LatMinutes, south, 's');
+  e.WestFlag = east ? 0 : 1;
+  e.SouthFlag = south ? 1 : 0;
+  return e;
+}
+
+TEST(ChartReference, PositionsAnglesAndChiron) {
+  const ChartProgram program = LoadChartProgram(test::DataDir(), RegionalFormat{});
+  NoMessages messages;
+  const FixedClock clock({2026, 1, 1, 0, 0, 0});
+  const ChartContext context = program.Context(clock, messages);
+  // Worst differences allowed, degrees. The program's sidereal time is mean
+  // (no nutation), so the angles differ from the reference's apparent ones by
+  // up to about 0.01 degree; the planet theories by their own precision.
+  const std::map<std::string, std::pair<int, double>> checks = {
+      {"Sun_app", {kSun, 0.003}},        {"Moon_app", {kMoon, 0.02}},
+      {"Mercury_geo", {kMercury, 0.05}}, {"Venus_geo", {kVenus, 0.05}},
+      {"Mars_geo", {kMars, 0.10}},       {"Jupiter_geo", {kJupiter, 0.05}},
+      {"Saturn_geo", {kSaturn, 0.05}},   {"Uranus_geo", {kUranus, 0.05}},
+      {"Neptune_geo", {kNeptune, 0.05}}, {"Pluto_geo", {kPluto, 0.05}},
+      {"Chiron_app", {kChiron, 0.001}},
+  };
+  std::map<std::string, double> worst;
+  for (const Row& row : ReferenceRows()) {
+    ChartState state;
+    CalculateChart(state, ElectionFor(row), ChartSettings::ForHouseSystem('P'), context);
+    EXPECT_NEAR(state.JulianDate, row.values.at("jd_ut"), 1e-6) << row.date;
+    const double mc = AngleDiff(state.McLon, row.values.at("mc"));
+    const double asc = AngleDiff(state.AscLon, row.values.at("asc"));
+    worst["mc"] = std::max(worst["mc"], mc);
+    worst["asc"] = std::max(worst["asc"], asc);
+    EXPECT_LT(mc, 0.02) << row.date;
+    EXPECT_LT(asc, 0.05) << row.date;
+    for (const auto& [column, check] : checks) {
+      const double d = AngleDiff(state.ObjectLon[check.first], row.values.at(column));
+      worst[column] = std::max(worst[column], d);
+      EXPECT_LT(d, check.second) << column << " " << row.date << " " << row.time;
+    }
+  }
+  for (const auto& [name, value] : worst) std::cout << "worst " << name << " " << value << "\n";
+}
+
+}  // namespace
+}  // namespace kairotex

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Regenerates the number tables in data/: the Chiron ephemeris, the almuten
+# tables and the chartwheel drawing tables. Installs the Debian packages the
+# generators need when they are missing, builds the generators into their own
+# folder (KAIROTEX_TOOLS_BUILD, default build-tools/) and writes into data/.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${KAIROTEX_TOOLS_BUILD:-$root/build-tools}"
+data="$root/data"
+
+needed=(cmake make g++ pkg-config libswe-dev swe-basic-data)
+missing=()
+for package in "${needed[@]}"; do
+  if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]]; then
+    missing+=("$package")
+  fi
+done
+if ((${#missing[@]})); then
+  echo "installing: ${missing[*]}"
+  sudo_cmd=()
+  ((EUID == 0)) || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update
+  "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The folder that holds the asteroid file with Chiron, as the package installs it.
+asteroid_file="$(dpkg -L swe-basic-data | grep '/seas_18\.se1$' | head -n 1)"
+if [[ -z "$asteroid_file" || ! -f "$asteroid_file" ]]; then
+  echo "swe-basic-data does not provide seas_18.se1" >&2
+  exit 1
+fi
+ephemeris_dir="$(dirname "$asteroid_file")"
+
+cmake -S "$root/tools" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j "$(nproc)" >/dev/null
+
+mkdir -p "$data"
+"$build/chiron/kairotex_chiron_tables" "$ephemeris_dir" "$data"
+"$build/almuten/kairotex_almuten_tables" "$data"
+"$build/wheel/kairotex_wheel_tables" "$data"
+echo "data tables written to $data"
