@@ -72,8 +72,9 @@ BENCHMARK(BM_LoadDataFiles)->Unit(benchmark::kMillisecond);
 
 // The process as a user starts it: start-up, one chart, JSON out (to /dev/null).
 void BM_CliChartJsonProcess(benchmark::State& bench) {
-  const char* argv[] = {KAIROTEX_CLI_PATH, "chart", "--date", "2026-12-06", "--time", "10:49",
-                        "--zone", "5", "--lon", "73w59", "--lat", "40n45", "--json", nullptr};
+  const char* argv[] = {KAIROTEX_CLI_PATH, "chart",  "--date", "2026-12-06", "--time",
+                        "10:49",           "--zone", "5",      "--lon",      "73w59",
+                        "--lat",           "40n45",  "--json", nullptr};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 01 /*O_WRONLY*/, 0);

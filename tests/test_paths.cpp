@@ -1,21 +1,28 @@
 #include "test_paths.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace kairotex::test {
 
-std::string DataDir() { return KAIROTEX_TEST_DATA_DIR; }
-std::string ReferenceDir() { return KAIROTEX_TEST_REFERENCE_DIR; }
-std::string SourceDir() { return KAIROTEX_TEST_SOURCE_DIR; }
+std::string DataDir() {
+  return KAIROTEX_TEST_DATA_DIR;
+}
+std::string ReferenceDir() {
+  return KAIROTEX_TEST_REFERENCE_DIR;
+}
+std::string SourceDir() {
+  return KAIROTEX_TEST_SOURCE_DIR;
+}
 
 std::string MakeTempDir(const std::string& tag) {
   namespace fs = std::filesystem;
   static int counter = 0;
-  fs::path dir = fs::temp_directory_path() /
-                 ("kairotex-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+  fs::path dir = fs::temp_directory_path() / ("kairotex-" + tag + "-" + std::to_string(::getpid()) +
+                                              "-" + std::to_string(++counter));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();

@@ -10,15 +10,29 @@ double DegMinToDecimal(double degrees_minutes) {
   return whole + (degrees_minutes - whole) * 100.0 / 60.0;
 }
 
-double DegToRad(double degrees) { return degrees * kProgramPi / 180.0; }
-double RadToDeg(double radians) { return radians * 180.0 / kProgramPi; }
-double SinDeg(double degrees) { return std::sin(DegToRad(degrees)); }
-double CosDeg(double degrees) { return std::cos(DegToRad(degrees)); }
+double DegToRad(double degrees) {
+  return degrees * kProgramPi / 180.0;
+}
+double RadToDeg(double radians) {
+  return radians * 180.0 / kProgramPi;
+}
+double SinDeg(double degrees) {
+  return std::sin(DegToRad(degrees));
+}
+double CosDeg(double degrees) {
+  return std::cos(DegToRad(degrees));
+}
 
-double Normalize360(double degrees) { return degrees - 360.0 * std::floor(degrees / 360.0); }
+double Normalize360(double degrees) {
+  return degrees - 360.0 * std::floor(degrees / 360.0);
+}
 
-double ArcSin(double x) { return std::atan(x / std::sqrt(1.0 - x * x)); }
-double ArcCos(double x) { return std::atan(std::sqrt(1.0 - x * x) / x); }
+double ArcSin(double x) {
+  return std::atan(x / std::sqrt(1.0 - x * x));
+}
+double ArcCos(double x) {
+  return std::atan(std::sqrt(1.0 - x * x) / x);
+}
 
 RectXY PolarToRect(double angle_rad, double radius) {
   if (angle_rad == 0.0) angle_rad = kTinyAngle;
@@ -72,7 +86,9 @@ double EclipticToDeclination(double lon, double lat, double obliquity_deg) {
   return RectToSpherical(x, y, z).lat;
 }
 
-double RoundTo2(double x) { return std::floor(100.0 * x + 0.5) / 100.0; }
+double RoundTo2(double x) {
+  return std::floor(100.0 * x + 0.5) / 100.0;
+}
 
 SplitLon SplitLongitude(double lon) {
   const double w = std::floor(lon);

@@ -52,9 +52,9 @@ double QuadrantAngle(double n, double d);
 double EclipticToDeclination(double lon, double lat, double obliquity_deg);
 
 struct SplitLon {
-  int sign = 1;     // 1 Aries .. 12 Pisces
-  int degree = 0;   // 0..29
-  int minute = 0;   // 0..59, never carried into the degree
+  int sign = 1;    // 1 Aries .. 12 Pisces
+  int degree = 0;  // 0..29
+  int minute = 0;  // 0..59, never carried into the degree
 };
 SplitLon SplitLongitude(double lon);
 // floor(100 x + 0.5) / 100

@@ -105,7 +105,9 @@ void ApplyChartKind(ChartState& s, const ChartSettings& settings) {
   }
 }
 
-int SignNumber(double lon) { return static_cast<int>(std::floor(lon / 30.0)) + 1; }
+int SignNumber(double lon) {
+  return static_cast<int>(std::floor(lon / 30.0)) + 1;
+}
 
 }  // namespace
 

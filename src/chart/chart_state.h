@@ -31,7 +31,7 @@ enum Object : int {
 };
 
 using ObjectTable = std::array<double, ObjectCount + 1>;  // index 0 unused
-using CuspTable = std::array<double, 14>;                  // index 0 unused, 13 carried along
+using CuspTable = std::array<double, 14>;                 // index 0 unused, 13 carried along
 
 // The house labels in wheel order ("10TH" first), four characters each.
 inline constexpr const char* kHouseLabels = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
@@ -68,8 +68,8 @@ struct ChartState {
   std::string RetroFlags = std::string(ObjectCount, ' ');
   std::string RetroFlagsSaved = std::string(ObjectCount, ' ');
   std::string HousePosText = InitialHousePosText();
-  std::array<double, 16> DegreeOrder{};       // 1..15
-  std::array<int, 16> DegreeOrderObject{};    // 1..15
+  std::array<double, 16> DegreeOrder{};     // 1..15
+  std::array<int, 16> DegreeOrderObject{};  // 1..15
 
   // Cusps.
   CuspTable CuspByHouse{}, CuspWheel{}, CuspComputed{};
@@ -88,7 +88,7 @@ struct ChartState {
   int16_t InputError = 0;
   int16_t MoonAppliesFlag = 0;
 
-  std::array<std::string, 8> ChartHeading{};      // lines 1..7
+  std::array<std::string, 8> ChartHeading{};       // lines 1..7
   std::array<std::string, 17> ObjectNamePadded{};  // nine characters, 1..16
 
   // Path of the orb file that aspect classification reads; every chart resets it.

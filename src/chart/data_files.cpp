@@ -1,9 +1,10 @@
+#include "chart/data_files.h"
+
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 
-#include "chart/data_files.h"
 #include "settings/data_file_error.h"
 #include "settings/program_dir.h"
 

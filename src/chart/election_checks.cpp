@@ -51,7 +51,8 @@ int ValidateElectionData(const ElectionEntry& e, bool meridian_or_morinus, Messa
                              *e.day >= 1 && *e.day <= 31 && *e.year >= 1 && *e.year <= 2099;
   fail(date_in_range && !IsExistingDate(*e.year, *e.month, *e.day));
   // No place lies beyond a pole, whatever the house system.
-  fail(above(e.lat_degrees, 90) || (e.lat_degrees && *e.lat_degrees == 90 && above(e.lat_minutes, 0)));
+  fail(above(e.lat_degrees, 90) ||
+       (e.lat_degrees && *e.lat_degrees == 90 && above(e.lat_minutes, 0)));
   const auto negative = [](const std::optional<int>& v) { return v && *v < 0; };
   fail(negative(e.month) || negative(e.day) || negative(e.year) || negative(e.hour) ||
        negative(e.minute) || negative(e.lon_degrees) || negative(e.lon_minutes) ||

@@ -10,7 +10,8 @@ std::string FormatCoordinate(double degrees_minutes, std::string_view direction_
   size_t separator = text.find('.');
   if (separator == std::string::npos) separator = text.find(',');
   if (separator != std::string::npos && !direction_word.empty()) {
-    text[separator] = static_cast<char>(std::tolower(static_cast<unsigned char>(direction_word[0])));
+    text[separator] =
+        static_cast<char>(std::tolower(static_cast<unsigned char>(direction_word[0])));
   }
   return text;
 }

@@ -8,14 +8,22 @@ namespace kairotex {
 
 HouseCusps HousesForSystem(char letter, const HouseFrame& frame) {
   switch (letter) {
-    case 'P': return PlacidusHouses(frame);
-    case 'K': return KochHouses(frame);
-    case 'C': return CampanusHouses(frame);
-    case 'O': return PorphyryHouses(frame);
-    case 'E': return EqualHouses(frame);
-    case 'M': return MeridianHouses(frame);
-    case 'I': return MorinusHouses(frame);
-    default: return RegiomontanusHouses(frame);
+    case 'P':
+      return PlacidusHouses(frame);
+    case 'K':
+      return KochHouses(frame);
+    case 'C':
+      return CampanusHouses(frame);
+    case 'O':
+      return PorphyryHouses(frame);
+    case 'E':
+      return EqualHouses(frame);
+    case 'M':
+      return MeridianHouses(frame);
+    case 'I':
+      return MorinusHouses(frame);
+    default:
+      return RegiomontanusHouses(frame);
   }
 }
 

@@ -20,7 +20,9 @@ struct HouseFrame {
 using HouseCusps = std::array<double, 13>;  // index 0 unused
 
 // House angle of house k: 30k + 60 degrees (1st 90, 4th 180, 10th 360).
-inline double HouseAngle(int k) { return 30.0 * k + 60.0; }
+inline double HouseAngle(int k) {
+  return 30.0 * k + 60.0;
+}
 
 HouseCusps PlacidusHouses(const HouseFrame& frame);
 HouseCusps RegiomontanusHouses(const HouseFrame& frame);

@@ -15,8 +15,8 @@ double PlacidusCusp(double alpha0, double divisor, bool upper_side, const HouseF
   for (int round = 0; round < 100; ++round) {
     double semi_arc = ArcCos(f * std::sin(alpha) * k);
     if (semi_arc < 0) semi_arc += kProgramPi;
-    const double next = upper_side ? frame.ramc + semi_arc / divisor
-                                   : frame.ramc + kProgramPi - semi_arc / divisor;
+    const double next =
+        upper_side ? frame.ramc + semi_arc / divisor : frame.ramc + kProgramPi - semi_arc / divisor;
     const double change = std::fabs(next - alpha);
     alpha = next;
     if (change < 1e-10) break;

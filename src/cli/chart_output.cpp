@@ -69,19 +69,33 @@ std::string ChartText(const ChartState& s) {
   for (int line = 1; line <= 7; ++line) out += s.ChartHeading[line] + "\n";
   out += "\nObject      Position    R  House   Latitude  Declination  Daily motion\n";
   char buffer[160];
+  // Latitudes exist for the Sun, Moon and planets, declinations for all but the
+  // nodes and the Part of Fortune, daily motions for the bodies and Chiron.
+  const auto column = [&buffer](bool meaningful, const char* format, double value, int width) {
+    if (meaningful) {
+      std::snprintf(buffer, sizeof buffer, format, value);
+    } else {
+      std::snprintf(buffer, sizeof buffer, "%*s", width, "");
+    }
+    return std::string(buffer);
+  };
   for (int i = 1; i <= ObjectCount; ++i) {
     const std::string house_label = s.HousePosText.substr(static_cast<size_t>(i) * 10 - 10, 4);
-    std::snprintf(buffer, sizeof buffer, "%-10s  %s   %c  %s  %9.4f  %11.4f  %12.4f\n",
-                  std::string(ObjectReportName(i)).c_str(), SignDegreeMinute(s.ObjectPos[i]).c_str(),
-                  s.RetroFlags[i - 1] == 'R' ? 'R' : ' ', house_label.c_str(), s.ObjectLat[i],
-                  s.ObjectDecl[i], s.ObjectDailyMotion[i]);
-    out += buffer;
+    const bool body = i <= kMoon;
+    std::string line = std::string(ObjectReportName(i)) + "  " + SignDegreeMinute(s.ObjectPos[i]) +
+                       "   " + (s.RetroFlags[i - 1] == 'R' ? "R" : " ") + "  " + house_label + "  ";
+    line += column(body, "%9.4f", s.ObjectLat[i], 9) + "  ";
+    line += column(i <= kMoon || i >= kAscendant, "%11.4f", s.ObjectDecl[i], 11) + "  ";
+    line += column(body || i == kChiron, "%12.4f", s.ObjectDailyMotion[i], 12);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
   }
   out += "\nHouse cusps\n";
   for (int h = 1; h <= 12; ++h) {
     const std::string label(std::string_view(kHouseLabels).substr(((h + 2) % 12) * 4, 4));
     std::snprintf(buffer, sizeof buffer, "%s  %s%s", label.c_str(),
-                  SignDegreeMinute(CuspOfHouse(s.CuspWheel, h)).c_str(), h % 3 == 0 ? "\n" : "     ");
+                  SignDegreeMinute(CuspOfHouse(s.CuspWheel, h)).c_str(),
+                  h % 3 == 0 ? "\n" : "     ");
     out += buffer;
   }
   return out;

@@ -79,7 +79,8 @@ std::optional<FlagError> ApplyTime(const ChartFlags& f, ElectionEntry& e) {
   }
   const size_t point = f.time.find('.');
   if (point == std::string::npos) return FlagError{"--time must be H.MM or HH:MM"};
-  if (f.am == f.pm) return FlagError{"--time H.MM needs --am or --pm (or give HH:MM on the 24-hour clock)"};
+  if (f.am == f.pm)
+    return FlagError{"--time H.MM needs --am or --pm (or give HH:MM on the 24-hour clock)"};
   const auto hour = DigitsField(f.time.substr(0, point));
   std::string minutes = f.time.substr(point + 1);
   if (minutes.size() == 1) minutes += '0';  // 5.3 is 5.30
@@ -137,11 +138,13 @@ char ParseHouseSystem(const std::string& text) {
 std::optional<FlagError> BuildChartRequest(const ChartFlags& f, const ElectionData& start,
                                            float startup_house_option, ChartRequest& r) {
   r.entry = EntryFromRecord(start);
-  const bool any_moment = !f.date.empty() || !f.time.empty() || !f.zone.empty() ||
-                          !f.lon.empty() || !f.lat.empty();
+  const bool any_moment =
+      !f.date.empty() || !f.time.empty() || !f.zone.empty() || !f.lon.empty() || !f.lat.empty();
   r.running_clock = f.now || !any_moment;
   if (f.now && any_moment) {
-    return FlagError{"--now takes the present moment at the default place; leave out --date, --time, --zone, --lon and --lat"};
+    return FlagError{
+        "--now takes the present moment at the default place; leave out --date, --time, --zone, "
+        "--lon and --lat"};
   }
   if (!f.name.empty()) r.entry.name = f.name;
   if (!f.date.empty()) {
@@ -172,7 +175,8 @@ std::optional<FlagError> BuildChartRequest(const ChartFlags& f, const ElectionDa
     r.settings = ChartSettings::ForStartupOption(startup_house_option);
   } else {
     const char letter = ParseHouseSystem(f.house);
-    if (letter == 0) return FlagError{"--house must be one of P R K C O E M I or a house system name"};
+    if (letter == 0)
+      return FlagError{"--house must be one of P R K C O E M I or a house system name"};
     r.settings = ChartSettings::ForHouseSystem(letter);
   }
   r.settings.ElectionsRunning = r.running_clock;

@@ -19,7 +19,7 @@ struct ChartFlags {
 };
 
 struct ChartRequest {
-  ElectionEntry entry;      // the election fields after the flags
+  ElectionEntry entry;  // the election fields after the flags
   bool running_clock = false;
   ChartSettings settings;
   std::optional<int> zodiac;  // option 123 override

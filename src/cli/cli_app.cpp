@@ -25,7 +25,8 @@ void AddChartFlags(CLI::App& command, ChartFlags& f) {
   command.add_option("--zodiac", f.zodiac, "tropical, svp or ayanamsa");
   command.add_option("--kind", f.kind, "geo, helio or decl");
   command.add_flag("--true-node", f.true_node, "the true lunar node instead of the mean node");
-  command.add_option("--data-dir", f.data_dir, "the program folder with OPTIONS.OPT and the .DAT files");
+  command.add_option("--data-dir", f.data_dir,
+                     "the program folder with OPTIONS.OPT and the .DAT files");
   command.add_option("--date-order", f.date_order, "regional date order: mdy, dmy or ymd");
 }
 

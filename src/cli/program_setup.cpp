@@ -24,6 +24,8 @@ bool RegionalFormatFor(const std::string& date_order, RegionalFormat& format) {
   return true;
 }
 
-std::string DataDirFor(const std::string& given) { return given.empty() ? ProgramDir() : given; }
+std::string DataDirFor(const std::string& given) {
+  return given.empty() ? ProgramDir() : given;
+}
 
 }  // namespace kairotex::cli

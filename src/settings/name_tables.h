@@ -8,8 +8,8 @@ namespace kairotex {
 
 // Display names of objects 1..16 (index 0 empty).
 inline constexpr std::array<std::string_view, 17> kObjectName = {
-    "",        "SUN",     "MERCURY", "VENUS",   "MARS", "JUPITER", "SATURN", "URANUS", "NEPTUNE",
-    "PLUTO",   "MOON",    "N. NODE", "S. NODE", "PART F.", "ASC", "MC ", "CHIRON "};
+    "",      "SUN",  "MERCURY", "VENUS",   "MARS",    "JUPITER", "SATURN", "URANUS", "NEPTUNE",
+    "PLUTO", "MOON", "N. NODE", "S. NODE", "PART F.", "ASC",     "MC ",    "CHIRON "};
 
 // Ten-character report names of objects 1..16, in one fixed-width text.
 inline constexpr std::string_view kObjectReportNames =
@@ -35,7 +35,8 @@ inline constexpr std::array<std::string_view, 8> kHouseSystemNames = {
     "Placidus", "Regiomontanus", "Koch", "Campanus", "Porphyry", "Equal", "Meridian", "Morinus"};
 inline constexpr std::string_view kHouseSystemLetters = "PRKCOEMI";
 
-inline constexpr std::array<int, 13> kDaysPerMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+inline constexpr std::array<int, 13> kDaysPerMonth = {0,  31, 28, 31, 30, 31, 30,
+                                                      31, 31, 30, 31, 30, 31};
 
 // The ten-character report name of an object, blanks included.
 inline std::string_view ObjectReportName(int object) {

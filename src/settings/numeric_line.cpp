@@ -26,6 +26,8 @@ double ReadLeadingNumber(std::string_view text) {
   return std::stod(digits);
 }
 
-double ReadNumericField(std::string_view line) { return ReadLeadingNumber(line.substr(0, 7)); }
+double ReadNumericField(std::string_view line) {
+  return ReadLeadingNumber(line.substr(0, 7));
+}
 
 }  // namespace kairotex

@@ -42,9 +42,12 @@ RegionalFormat ReadRegionalFormat() {
 std::string RegionalDateText(const RegionalFormat& format, int month, int day, int year) {
   const std::string m = std::to_string(month), d = std::to_string(day), y = std::to_string(year);
   switch (format.iDate) {
-    case 1: return d + "/" + m + "/" + y;
-    case 2: return y + "/" + m + "/" + d;
-    default: return m + "/" + d + "/" + y;
+    case 1:
+      return d + "/" + m + "/" + y;
+    case 2:
+      return y + "/" + m + "/" + d;
+    default:
+      return m + "/" + d + "/" + y;
   }
 }
 

@@ -48,7 +48,8 @@ DecimalDigits RoundDecimal(double value, int decimals) {
 void SplitDigits(const DecimalDigits& d, int decimals, std::string& whole, std::string& fraction) {
   whole.clear();
   fraction.clear();
-  for (int i = 0; i < d.point; ++i) whole += i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0';
+  for (int i = 0; i < d.point; ++i)
+    whole += i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0';
   for (int i = d.point; i < d.point + decimals; ++i) {
     const bool has = i >= 0 && i < static_cast<int>(d.digits.size());
     fraction += has ? d.digits[i] : '0';
@@ -86,7 +87,8 @@ std::string NumberText(double value, int significant, bool leading_blank, bool z
 std::string FormatNumber(double value, std::string_view pattern) {
   const size_t point = pattern.find('.');
   const std::string_view int_part = pattern.substr(0, point);
-  const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+  const int decimals =
+      point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
   int min_int_digits = 0;
   for (char c : int_part) min_int_digits += c == '0';
 

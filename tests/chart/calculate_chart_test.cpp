@@ -1,5 +1,7 @@
 // The calculation driver: order of steps, settings, chart kinds, zodiacs,
 // the running clock and its checks.
+#include "chart/calculate_chart.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "chart/angles.h"
-#include "chart/calculate_chart.h"
 
 namespace kairotex {
 namespace {
@@ -168,8 +169,8 @@ TEST_F(Driver, SiderealZodiacShiftsLongitudesButNotTheAngles) {
   EXPECT_DOUBLE_EQ(state.McLon, tropical.McLon);
   options[123] = 2;
   Cast();
-  EXPECT_NEAR(state.ObjectLon[kSun],
-              Normalize360(tropical.ObjectLon[kSun] - state.AyanamsaOffset), 1e-9);
+  EXPECT_NEAR(state.ObjectLon[kSun], Normalize360(tropical.ObjectLon[kSun] - state.AyanamsaOffset),
+              1e-9);
   EXPECT_NEAR(state.AyanamsaOffset, 22.4605 + (2026.93 - 1900.0) / 71.61, 0.02);
 }
 
@@ -201,7 +202,8 @@ TEST_F(Driver, HeliocentricChart) {
     EXPECT_NE(state.ObjectPos[i], state.ObjectLon[i]) << i;
   }
   // The Earth seen from the Sun stands opposite the Sun seen from the Earth.
-  EXPECT_LT(std::fabs(std::remainder(state.HelioLonWork[1] - state.ObjectLon[kSun] - 180, 360)), 0.02);
+  EXPECT_LT(std::fabs(std::remainder(state.HelioLonWork[1] - state.ObjectLon[kSun] - 180, 360)),
+            0.02);
   EXPECT_EQ(state.MoonAppliesFlag, 7);
   (void)applies;
 }
@@ -280,8 +282,8 @@ TEST(MoonApplies, LaterObjectInAnAspectingSign) {
   ChartState s;
   OptionsTable o;
   for (int i = 1; i <= 15; ++i) s.ObjectLon[i] = 5.0 + i * 0.1;  // early in Aries
-  s.ObjectLon[kMoon] = 25.0;                                    // 25 Aries
-  s.ObjectLon[kMars] = 148.0;                                   // 28 Leo: trine sign
+  s.ObjectLon[kMoon] = 25.0;                                     // 25 Aries
+  s.ObjectLon[kMars] = 148.0;                                    // 28 Leo: trine sign
   SortByDegreeInSign(s, o);
   EXPECT_EQ(s.MoonAppliesFlag, 1);
   s.ObjectLon[kMars] = 58.0;  // 28 Taurus: the next sign, no major aspect

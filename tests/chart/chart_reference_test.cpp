@@ -22,7 +22,9 @@ class NoMessages : public MessageSink {
   }
 };
 
-double AngleDiff(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
+double AngleDiff(double a, double b) {
+  return std::fabs(std::remainder(a - b, 360.0));
+}
 
 // "162e46" -> degrees, minutes, east?
 void SplitPlace(const std::string& text, int16_t& degrees, int16_t& minutes, bool& negative_dir,

@@ -1,11 +1,12 @@
 // Loading the eight data files and interpolating Chiron from its tables.
+#include "chart/data_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
 #include <string>
 
-#include "chart/data_files.h"
 #include "settings/data_file_error.h"
 #include "test_paths.h"
 
@@ -19,8 +20,8 @@ void WriteFile(const std::string& dir, const std::string& name, const std::strin
 // A folder with small but valid data files.
 std::string MakeDataDir(const std::string& tag) {
   const std::string dir = test::MakeTempDir(tag);
-  for (const char* name : {"HCDATA.DAT", "RADIUS.DAT", "ALMUTD1.DAT", "ALMUTD2.DAT", "ALMUTN1.DAT",
-                           "ALMUTN2.DAT"}) {
+  for (const char* name :
+       {"HCDATA.DAT", "RADIUS.DAT", "ALMUTD1.DAT", "ALMUTD2.DAT", "ALMUTN1.DAT", "ALMUTN2.DAT"}) {
     WriteFile(dir, name, "1\r\n2,3\r\n-4\r\n");
   }
   WriteFile(dir, "CHIRON.DAT", "10.5,-3.25\n11,-3.5\n");
@@ -148,8 +149,8 @@ TEST_F(ChironLookup, RetrogradeMarks) {
     float g0, g1;
     char mark;
   };
-  const Case cases[] = {{100.05f, 100.0f, 'R'}, {100.0f, 100.05f, ' '}, {0.2f, 359.9f, 'R'},
-                        {359.9f, 0.2f, ' '}};
+  const Case cases[] = {
+      {100.05f, 100.0f, 'R'}, {100.0f, 100.05f, ' '}, {0.2f, 359.9f, 'R'}, {359.9f, 0.2f, ' '}};
   for (const Case& c : cases) {
     SetRecords(2000, {c.g0, c.g1, c.g1});
     state.RetroFlags = std::string(16, ' ');

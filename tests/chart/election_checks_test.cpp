@@ -1,10 +1,10 @@
 // The checks of an entered moment and place, and their messages.
+#include "chart/election_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "chart/election_checks.h"
 
 namespace kairotex {
 namespace {
@@ -107,7 +107,8 @@ TEST(ElectionChecks, BoundsThatPass) {
       {"year 2099", [](ElectionEntry& e) { e.year = 2099; }},
       {"29 February 2024", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2024; }},
       {"29 February 2000", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2000; }},
-      {"29 February 1500 (Julian)", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1500; }},
+      {"29 February 1500 (Julian)",
+       [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1500; }},
       {"longitude 180", [](ElectionEntry& e) { e.lon_degrees = 180, e.lon_minutes = 0; }},
       {"latitude 66 00", [](ElectionEntry& e) { e.lat_degrees = 66, e.lat_minutes = 0; }},
   };
@@ -137,9 +138,9 @@ TEST(ElectionChecks, HighLatitudesNeedMeridianOrMorinus) {
 
 TEST(ElectionChecks, EveryFailingGroupSpeaks) {
   ElectionEntry e = NewYork();
-  e.month = 0;      // value 0
-  e.minute = 75;    // minute above 59
-  e.zone = 13;      // zone above 12
+  e.month = 0;    // value 0
+  e.minute = 75;  // minute above 59
+  e.zone = 13;    // zone above 12
   EXPECT_EQ(Refusals(e), 3);
 }
 

@@ -1,12 +1,13 @@
 // House cusps against Swiss Ephemeris 2.10 (swe_houses_armc) for the same
 // RAMC, latitude and obliquity: tests/reference/houses.csv.
+#include "chart/house_systems.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
 #include "chart/angles.h"
-#include "chart/house_systems.h"
 #include "chart/time_angles.h"
 #include "test_paths.h"
 

@@ -23,7 +23,8 @@ struct CliRun {
 const FixedClock kClock({2026, 12, 6, 10, 49, 30});
 
 CliRun RunChart(std::vector<std::string> args, const std::string& data_dir = test::DataDir()) {
-  args.insert(args.begin(), {"kairotex-cli", "chart", "--data-dir", data_dir, "--date-order", "mdy"});
+  args.insert(args.begin(),
+              {"kairotex-cli", "chart", "--data-dir", data_dir, "--date-order", "mdy"});
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
   std::ostringstream out, err;
@@ -55,8 +56,11 @@ TEST(ChartFlags, TwentyFourHourTimeBecomesTheTwelveHourEntry) {
     int hour;
     bool pm;
   };
-  const Case cases[] = {{"00:15", 12, false}, {"12:05", 12, true}, {"13:05", 1, true},
-                        {"23:59", 11, true},  {"9:30", 9, false}};
+  const Case cases[] = {{"00:15", 12, false},
+                        {"12:05", 12, true},
+                        {"13:05", 1, true},
+                        {"23:59", 11, true},
+                        {"9:30", 9, false}};
   for (const Case& c : cases) {
     ChartFlags flags;
     flags.date = "2026-12-06";
@@ -97,7 +101,7 @@ TEST(ChartCommand, RefusedInputExitsWithStatusTwoAndTheProgramsMessage) {
 
 TEST(ChartCommand, HighLatitudePassesWithMeridianHouses) {
   const CliRun run = RunChart({"--date", "2026-06-21", "--time", "12:00", "--zone", "-1", "--lon",
-                            "18e57", "--lat", "69n39", "--house", "M", "--json"});
+                               "18e57", "--lat", "69n39", "--house", "M", "--json"});
   EXPECT_EQ(run.status, kExitOk) << run.err;
 }
 
@@ -132,14 +136,15 @@ TEST(ChartCommand, MissingDataFileIsNamedAndNothingIsPrinted) {
 
 TEST(ChartCommand, JsonHasEveryKeyAndSixteenObjects) {
   const CliRun run = RunChart({"--date", "2000-01-01", "--time", "12:00", "--zone", "0", "--lon",
-                            "0w00", "--lat", "51n30", "--name", "Greenwich", "--json"});
+                               "0w00", "--lat", "51n30", "--name", "Greenwich", "--json"});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const auto j = nlohmann::json::parse(run.out);
-  for (const char* key :
-       {"julian_date", "julian_day_number", "day_fraction", "centuries_t", "ramc_deg",
-        "obliquity_deg", "asc", "mc", "sidereal_time", "house_system", "cusps", "cusps_wheel",
-        "heading", "night_chart", "moon_applies", "svp_offset", "ayanamsa_offset", "nutation_lon",
-        "mean_node", "true_node", "objects"}) {
+  for (const char* key : {"julian_date",     "julian_day_number", "day_fraction", "centuries_t",
+                          "ramc_deg",        "obliquity_deg",     "asc",          "mc",
+                          "sidereal_time",   "house_system",      "cusps",        "cusps_wheel",
+                          "heading",         "night_chart",       "moon_applies", "svp_offset",
+                          "ayanamsa_offset", "nutation_lon",      "mean_node",    "true_node",
+                          "objects"}) {
     EXPECT_TRUE(j.contains(key)) << key;
   }
   EXPECT_DOUBLE_EQ(j["julian_date"].get<double>(), 2451545.0);

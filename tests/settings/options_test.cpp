@@ -1,11 +1,12 @@
 // OPTIONS.OPT and the numeric line form shared by the settings files.
+#include "settings/options.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "settings/data_file_error.h"
 #include "settings/numeric_line.h"
-#include "settings/options.h"
 #include "test_paths.h"
 
 namespace kairotex {
@@ -78,7 +79,7 @@ TEST_F(OptionsFile, MissingFileIsNamed) {
 TEST(DeliveredOptions, ReadAllOneHundredThirtyValues) {
   OptionsTable options;
   LoadOptions(test::DataDir(), options);
-  EXPECT_EQ(options[27], 1.0f);                      // Placidus at start-up
+  EXPECT_EQ(options[27], 1.0f);                             // Placidus at start-up
   EXPECT_LE(options[22] * 1.0 + options[23] / 60.0, 66.0);  // a default place the checks accept
   // The horary orbs are half-orbs (moieties): Sun 7.5, Moon 6.
   EXPECT_EQ(options[34], 7.5f);

@@ -1,8 +1,9 @@
 // The program's number, date and regional formats.
+#include "settings/text_formats.h"
+
 #include <gtest/gtest.h>
 
 #include "settings/regional_format.h"
-#include "settings/text_formats.h"
 
 namespace kairotex {
 namespace {
@@ -14,11 +15,18 @@ TEST(TextFormats, PatternsRoundHalfAwayFromZeroOnFifteenDigits) {
     const char* text;
   };
   const Case cases[] = {
-      {2.675, "##0.00", "2.68"},   // 2.67499999... in binary, 2.675 to 15 digits
-      {9.95, "#0.0", "10.0"},      {-0.001, "#0.00", "-0.00"}, {0.0, "##0.00", "0.00"},
-      {73.59f, "##0.00", "73.59"}, {5, "00", "05"},            {123.456, "00", "123"},
-      {0.5, "#0", "1"},            {-2.5, "#0", "-3"},         {1234.5678, "###0.00", "1234.57"},
-      {0.05, "0.0", "0.1"},        {359.999, "##0.00", "360.00"},
+      {2.675, "##0.00", "2.68"},  // 2.67499999... in binary, 2.675 to 15 digits
+      {9.95, "#0.0", "10.0"},
+      {-0.001, "#0.00", "-0.00"},
+      {0.0, "##0.00", "0.00"},
+      {73.59f, "##0.00", "73.59"},
+      {5, "00", "05"},
+      {123.456, "00", "123"},
+      {0.5, "#0", "1"},
+      {-2.5, "#0", "-3"},
+      {1234.5678, "###0.00", "1234.57"},
+      {0.05, "0.0", "0.1"},
+      {359.999, "##0.00", "360.00"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FormatNumber(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
