@@ -3,6 +3,11 @@
 
 namespace kairotex::planets {
 
+static_assert(MultiplesFit(jupiter_terms::kMeanLongitude) &&
+              MultiplesFit(jupiter_terms::kPerihelion) &&
+              MultiplesFit(jupiter_terms::kEccentricity) &&
+              MultiplesFit(jupiter_terms::kSemiMajorAxis));
+
 ElementCorrections PerturbJupiter(const OuterArguments& args) {
   AngleValues x{};
   x[static_cast<std::size_t>(Angle::kV)] = args.v;
@@ -10,10 +15,11 @@ ElementCorrections PerturbJupiter(const OuterArguments& args) {
   x[static_cast<std::size_t>(Angle::kQ)] = args.q;
   x[static_cast<std::size_t>(Angle::kZeta)] = args.zeta;
   ElementCorrections c;
-  c.mean_lon = SumSeries(jupiter_terms::kMeanLongitude, args.u, x);
-  c.perihelion = SumSeries(jupiter_terms::kPerihelion, args.u, x);
-  c.eccentricity = SumSeries(jupiter_terms::kEccentricity, args.u, x) * 1e-7;
-  c.semi_major_axis = SumSeries(jupiter_terms::kSemiMajorAxis, args.u, x) * 1e-6;
+  const AngleHarmonics h(x);
+  c.mean_lon = SumSeries(jupiter_terms::kMeanLongitude, args.u, h);
+  c.perihelion = SumSeries(jupiter_terms::kPerihelion, args.u, h);
+  c.eccentricity = SumSeries(jupiter_terms::kEccentricity, args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries(jupiter_terms::kSemiMajorAxis, args.u, h) * 1e-6;
   return c;
 }
 

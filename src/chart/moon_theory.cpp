@@ -3,6 +3,7 @@
 #include "chart/moon_theory.h"
 
 #include "chart/angles.h"
+#include "chart/harmonics.h"
 #include "chart/moon_terms.h"
 
 namespace kairotex {
@@ -32,13 +33,34 @@ MeanElements ElementsAt(double t) {
   return e;
 }
 
+// Multiples of the four arguments the periodic terms combine.
+struct ArgumentHarmonics {
+  explicit ArgumentHarmonics(const MeanElements& e)
+      : moon_anomaly(e.moon_anomaly),
+        sun_anomaly(e.sun_anomaly),
+        arg_latitude(e.arg_latitude),
+        elongation(e.elongation) {}
+  Harmonics moon_anomaly, sun_anomaly, arg_latitude, elongation;
+};
+
 template <typename Terms>
-double SumOfSines(const Terms& terms, const MeanElements& e) {
+constexpr bool MultiplesFit(const Terms& terms) {
+  for (const auto& t : terms) {
+    for (int m : {t.moon_anomaly, t.sun_anomaly, t.arg_latitude, t.elongation}) {
+      if (m > Harmonics::kMaxMultiple || -m > Harmonics::kMaxMultiple) return false;
+    }
+  }
+  return true;
+}
+static_assert(MultiplesFit(moon_terms::kLongitude) && MultiplesFit(moon_terms::kLatitude));
+
+template <typename Terms>
+double SumOfSines(const Terms& terms, const ArgumentHarmonics& h) {
   double sum = 0.0;
   for (const auto& term : terms) {
-    sum += term.amplitude_arcsec *
-           SinDeg(term.moon_anomaly * e.moon_anomaly + term.sun_anomaly * e.sun_anomaly +
-                  term.arg_latitude * e.arg_latitude + term.elongation * e.elongation);
+    const Rotation r = h.moon_anomaly[term.moon_anomaly] * h.sun_anomaly[term.sun_anomaly] *
+                       h.arg_latitude[term.arg_latitude] * h.elongation[term.elongation];
+    sum += term.amplitude_arcsec * r.sin;
   }
   return sum;
 }
@@ -47,6 +69,7 @@ double SumOfSines(const Terms& terms, const MeanElements& e) {
 
 MoonPosition ComputeMoon(double t1900) {
   const MeanElements e = ElementsAt(t1900);
+  const ArgumentHarmonics h(e);
 
   // The Moon's longitude is wanted on the true equinox of date, so it takes
   // the nutation in longitude; arcseconds.
@@ -61,7 +84,7 @@ MoonPosition ComputeMoon(double t1900) {
       423.0 * SinDeg(2.0 * e.arg_latitude) -
       291.0 * SinDeg(2.0 * (e.moon_anomaly - e.arg_latitude));
 
-  const double perturbation = SumOfSines(moon_terms::kLongitude, e) / kArcsecPerDegree;
+  const double perturbation = SumOfSines(moon_terms::kLongitude, h) / kArcsecPerDegree;
 
   // Argument of latitude of the true Moon from the true node: the longitude
   // terms without their reduction to the ecliptic (412" sin 2F), less the
@@ -71,7 +94,7 @@ MoonPosition ComputeMoon(double t1900) {
 
   MoonPosition moon;
   moon.lon = e.moon_lon + nutation / kArcsecPerDegree + perturbation;
-  moon.lat = (18519.7 * SinDeg(s) + SumOfSines(moon_terms::kLatitude, e)) / kArcsecPerDegree;
+  moon.lat = (18519.7 * SinDeg(s) + SumOfSines(moon_terms::kLatitude, h)) / kArcsecPerDegree;
   moon.mean_node = e.node;
   moon.true_node = true_node_arcsec / kArcsecPerDegree;
   return moon;

@@ -42,6 +42,8 @@ inline constexpr std::array<SeriesTerm, 3> kSemiMajorAxis = {{
 }};
 
 // Meeus, Astronomical Formulae for Calculators, Neptune: to the longitude, degrees.
+// The last two terms go with G', Uranus' mean anomaly: taken in G instead they
+// fit the observed Neptune worse than leaving them out altogether.
 inline constexpr std::array<SeriesTerm, 5> kLongitude = {{
     {-0.009556, 0, 0, Sin(1, kZeta), kOne},
     {-0.005178, 0, 0, Sin(1, kEta), kOne},

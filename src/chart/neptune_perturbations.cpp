@@ -3,6 +3,12 @@
 
 namespace kairotex::planets {
 
+static_assert(MultiplesFit(neptune_terms::kMeanLongitude) &&
+              MultiplesFit(neptune_terms::kPerihelion) &&
+              MultiplesFit(neptune_terms::kEccentricity) &&
+              MultiplesFit(neptune_terms::kSemiMajorAxis) &&
+              MultiplesFit(neptune_terms::kLongitude));
+
 ElementCorrections PerturbNeptune(const OuterArguments& args) {
   AngleValues x{};
   x[static_cast<std::size_t>(Angle::kGPrime)] = args.g_prime;
@@ -11,11 +17,12 @@ ElementCorrections PerturbNeptune(const OuterArguments& args) {
   x[static_cast<std::size_t>(Angle::kEta)] = args.g - args.q;
   x[static_cast<std::size_t>(Angle::kTheta)] = args.g - args.s;
   ElementCorrections c;
-  c.mean_lon = SumSeries(neptune_terms::kMeanLongitude, args.u, x);
-  c.perihelion = SumSeries(neptune_terms::kPerihelion, args.u, x);
-  c.eccentricity = SumSeries(neptune_terms::kEccentricity, args.u, x) * 1e-7;
-  c.semi_major_axis = SumSeries(neptune_terms::kSemiMajorAxis, args.u, x) * 1e-6;
-  c.longitude = SumSeries(neptune_terms::kLongitude, args.u, x);
+  const AngleHarmonics h(x);
+  c.mean_lon = SumSeries(neptune_terms::kMeanLongitude, args.u, h);
+  c.perihelion = SumSeries(neptune_terms::kPerihelion, args.u, h);
+  c.eccentricity = SumSeries(neptune_terms::kEccentricity, args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries(neptune_terms::kSemiMajorAxis, args.u, h) * 1e-6;
+  c.longitude = SumSeries(neptune_terms::kLongitude, args.u, h);
   return c;
 }
 

@@ -39,7 +39,8 @@ MeanElements ElementsAt(const OuterElements& el, double t) {
 }
 
 // A and q, B and delta a applied before the Kepler step; B / e with the
-// eccentricity as it was before q.
+// eccentricity as it was before q. The position needs only M, omega, e and a;
+// the mean longitude and the perihelion are kept in step with them.
 void Apply(const planets::ElementCorrections& c, MeanElements& m) {
   const double perihelion_shift = c.perihelion / m.e;
   m.mean_lon += c.mean_lon;

@@ -5,16 +5,19 @@
 namespace kairotex::planets {
 namespace {
 
-double Evaluate(const Factor& f, const AngleValues& a) {
+double Evaluate(const Factor& f, const AngleHarmonics& h) {
   if (f.trig == Trig::kOne) return 1.0;
-  const double x =
-      f.m1 * a[static_cast<std::size_t>(f.x1)] + f.m2 * a[static_cast<std::size_t>(f.x2)];
-  return f.trig == Trig::kSin ? SinDeg(x) : CosDeg(x);
+  const Rotation r = h.Of(f);
+  return f.trig == Trig::kSin ? r.sin : r.cos;
 }
 
 }  // namespace
 
-double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleValues& angles) {
+AngleHarmonics::AngleHarmonics(const AngleValues& angles) {
+  for (std::size_t i = 0; i < of_.size(); ++i) of_[i] = Harmonics(angles[i]);
+}
+
+double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles) {
   double sum = 0;
   for (const SeriesTerm& t : terms) {
     sum += (t.c0 + t.c1 * u + t.c2 * u * u) * Evaluate(t.f, angles) * Evaluate(t.g, angles);

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <span>
 
+#include "chart/harmonics.h"
+
 namespace kairotex::planets {
 
 // The arguments a series may use, degrees. Each planet's routine fills them:
@@ -45,8 +47,30 @@ struct SeriesTerm {
   Factor f, g;
 };
 
-// Sum of the terms for the time argument u and the given angle values, in the
+// The multiples of every argument of a planet's series, computed once per moment.
+class AngleHarmonics {
+ public:
+  explicit AngleHarmonics(const AngleValues& angles);
+  Rotation Of(const Factor& f) const {
+    return of_[static_cast<std::size_t>(f.x1)][f.m1] * of_[static_cast<std::size_t>(f.x2)][f.m2];
+  }
+
+ private:
+  std::array<Harmonics, static_cast<std::size_t>(Angle::kCount)> of_;
+};
+
+// Sum of the terms for the time argument u and the planet's arguments, in the
 // unit of the amplitudes.
-double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleValues& angles);
+double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles);
+
+// Whether every multiple of a series lies within the harmonics' reach.
+constexpr bool MultiplesFit(std::span<const SeriesTerm> terms) {
+  for (const SeriesTerm& t : terms) {
+    for (int m : {t.f.m1, t.f.m2, t.g.m1, t.g.m2}) {
+      if (m > Harmonics::kMaxMultiple || -m > Harmonics::kMaxMultiple) return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace kairotex::planets

@@ -3,6 +3,11 @@
 
 namespace kairotex::planets {
 
+static_assert(MultiplesFit(saturn_terms::kMeanLongitude) &&
+              MultiplesFit(saturn_terms::kPerihelion) &&
+              MultiplesFit(saturn_terms::kEccentricity) &&
+              MultiplesFit(saturn_terms::kSemiMajorAxis));
+
 ElementCorrections PerturbSaturn(const OuterArguments& args) {
   AngleValues x{};
   x[static_cast<std::size_t>(Angle::kV)] = args.v;
@@ -11,10 +16,11 @@ ElementCorrections PerturbSaturn(const OuterArguments& args) {
   x[static_cast<std::size_t>(Angle::kZeta)] = args.zeta;
   x[static_cast<std::size_t>(Angle::kPsi)] = args.psi;
   ElementCorrections c;
-  c.mean_lon = SumSeries(saturn_terms::kMeanLongitude, args.u, x);
-  c.perihelion = SumSeries(saturn_terms::kPerihelion, args.u, x);
-  c.eccentricity = SumSeries(saturn_terms::kEccentricity, args.u, x) * 1e-7;
-  c.semi_major_axis = SumSeries(saturn_terms::kSemiMajorAxis, args.u, x) * 1e-6;
+  const AngleHarmonics h(x);
+  c.mean_lon = SumSeries(saturn_terms::kMeanLongitude, args.u, h);
+  c.perihelion = SumSeries(saturn_terms::kPerihelion, args.u, h);
+  c.eccentricity = SumSeries(saturn_terms::kEccentricity, args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries(saturn_terms::kSemiMajorAxis, args.u, h) * 1e-6;
   return c;
 }
 

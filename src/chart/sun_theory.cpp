@@ -3,7 +3,10 @@
 // and the Moon, reduced to apparent longitude.
 #include "chart/sun_theory.h"
 
+#include <array>
+
 #include "chart/angles.h"
+#include "chart/harmonics.h"
 #include "chart/sun_terms.h"
 
 namespace kairotex {
@@ -11,13 +14,35 @@ namespace {
 
 constexpr double kArcsecPerDegree = 3600.0;
 
-// Sum of amplitude * cos(phase + i g' + j g) over one planet's terms, in arcseconds.
 template <typename Terms>
-double PlanetaryPerturbation(const Terms& terms, double planet_anomaly, double sun_anomaly) {
+constexpr bool MultiplesFit(const Terms& terms) {
+  for (const auto& t : terms) {
+    for (int m : {t.planet_multiple, t.sun_multiple}) {
+      if (m > Harmonics::kMaxMultiple || -m > Harmonics::kMaxMultiple) return false;
+    }
+  }
+  return true;
+}
+static_assert(MultiplesFit(sun_terms::kVenus) && MultiplesFit(sun_terms::kMars) &&
+              MultiplesFit(sun_terms::kJupiter) && MultiplesFit(sun_terms::kSaturn));
+
+// The constant phases of a planet's terms as rotations, computed once.
+template <size_t N>
+std::array<Rotation, N> PhaseRotations(const std::array<sun_terms::PlanetaryTerm, N>& terms) {
+  std::array<Rotation, N> phases;
+  for (size_t i = 0; i < N; ++i) phases[i] = RotationOfDegrees(terms[i].phase_deg);
+  return phases;
+}
+
+// Sum of amplitude * cos(phase + i g' + j g) over one planet's terms, in arcseconds.
+template <size_t N>
+double PlanetaryPerturbation(const std::array<sun_terms::PlanetaryTerm, N>& terms,
+                             const std::array<Rotation, N>& phases, const Harmonics& planet,
+                             const Harmonics& sun) {
   double sum = 0.0;
-  for (const auto& term : terms) {
-    sum += term.amplitude_arcsec * CosDeg(term.phase_deg + term.planet_multiple * planet_anomaly +
-                                          term.sun_multiple * sun_anomaly);
+  for (size_t i = 0; i < N; ++i) {
+    const Rotation r = phases[i] * planet[terms[i].planet_multiple] * sun[terms[i].sun_multiple];
+    sum += terms[i].amplitude_arcsec * r.cos;
   }
   return sum;
 }
@@ -54,10 +79,16 @@ double ComputeSun(double t1900) {
   const double centre = (6910.057 - 17.24 * t) * SinDeg(g) +
                         (72.338 - 0.361 * t) * SinDeg(2.0 * g) + 1.054 * SinDeg(3.0 * g);
 
-  double perturbations = PlanetaryPerturbation(sun_terms::kVenus, venus, g) +
-                         PlanetaryPerturbation(sun_terms::kMars, mars, g) +
-                         PlanetaryPerturbation(sun_terms::kJupiter, jupiter, g) +
-                         PlanetaryPerturbation(sun_terms::kSaturn, saturn, g);
+  static const auto kVenusPhases = PhaseRotations(sun_terms::kVenus);
+  static const auto kMarsPhases = PhaseRotations(sun_terms::kMars);
+  static const auto kJupiterPhases = PhaseRotations(sun_terms::kJupiter);
+  static const auto kSaturnPhases = PhaseRotations(sun_terms::kSaturn);
+  const Harmonics sun(g);
+  double perturbations =
+      PlanetaryPerturbation(sun_terms::kVenus, kVenusPhases, Harmonics(venus), sun) +
+      PlanetaryPerturbation(sun_terms::kMars, kMarsPhases, Harmonics(mars), sun) +
+      PlanetaryPerturbation(sun_terms::kJupiter, kJupiterPhases, Harmonics(jupiter), sun) +
+      PlanetaryPerturbation(sun_terms::kSaturn, kSaturnPhases, Harmonics(saturn), sun);
   for (const auto& term : sun_terms::kMoon) {
     perturbations +=
         term.amplitude_arcsec *

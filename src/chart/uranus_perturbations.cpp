@@ -3,6 +3,11 @@
 
 namespace kairotex::planets {
 
+static_assert(MultiplesFit(uranus_terms::kMeanLongitude) &&
+              MultiplesFit(uranus_terms::kPerihelion) &&
+              MultiplesFit(uranus_terms::kEccentricity) &&
+              MultiplesFit(uranus_terms::kSemiMajorAxis) && MultiplesFit(uranus_terms::kLongitude));
+
 ElementCorrections PerturbUranus(const OuterArguments& args) {
   AngleValues x{};
   x[static_cast<std::size_t>(Angle::kW)] = args.w;
@@ -12,11 +17,12 @@ ElementCorrections PerturbUranus(const OuterArguments& args) {
   x[static_cast<std::size_t>(Angle::kEta)] = args.s - args.q;
   x[static_cast<std::size_t>(Angle::kTheta)] = args.g - args.s;
   ElementCorrections c;
-  c.mean_lon = SumSeries(uranus_terms::kMeanLongitude, args.u, x);
-  c.perihelion = SumSeries(uranus_terms::kPerihelion, args.u, x);
-  c.eccentricity = SumSeries(uranus_terms::kEccentricity, args.u, x) * 1e-7;
-  c.semi_major_axis = SumSeries(uranus_terms::kSemiMajorAxis, args.u, x) * 1e-6;
-  c.longitude = SumSeries(uranus_terms::kLongitude, args.u, x);
+  const AngleHarmonics h(x);
+  c.mean_lon = SumSeries(uranus_terms::kMeanLongitude, args.u, h);
+  c.perihelion = SumSeries(uranus_terms::kPerihelion, args.u, h);
+  c.eccentricity = SumSeries(uranus_terms::kEccentricity, args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries(uranus_terms::kSemiMajorAxis, args.u, h) * 1e-6;
+  c.longitude = SumSeries(uranus_terms::kLongitude, args.u, h);
   return c;
 }
 

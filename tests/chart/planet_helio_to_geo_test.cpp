@@ -49,7 +49,7 @@ TEST(PlanetHelioToGeoTest, RoundTripFromAChosenGeocentricPosition) {
 
 // From the Sun's centre the geocentric and heliocentric positions coincide;
 // opposite the Sun, a planet at conjunction is seen in the Sun's direction.
-TEST(PlanetHelioToGeoTest, SpecialGeometries) {
+TEST(PlanetHelioToGeoTest, SunCentreAndConjunction) {
   const Spherical planet{5.2 * kAu, 123.4, 1.1};
   const Spherical at_sun{0.0, 0.0, 0.0};
   const Spherical same = HelioToGeo(planet, at_sun);

@@ -34,7 +34,7 @@ inline double JulianDayNumberOf(double jd) {
 }
 
 // a - b folded into [-180, 180], degrees.
-inline double AngleDiff(double a, double b) {
+inline double SignedLonDiff(double a, double b) {
   return std::remainder(a - b, 360.0);
 }
 
