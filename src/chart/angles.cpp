@@ -10,23 +10,6 @@ double DegMinToDecimal(double degrees_minutes) {
   return whole + (degrees_minutes - whole) * 100.0 / 60.0;
 }
 
-double DegToRad(double degrees) {
-  return degrees * kProgramPi / 180.0;
-}
-double RadToDeg(double radians) {
-  return radians * 180.0 / kProgramPi;
-}
-double SinDeg(double degrees) {
-  return std::sin(DegToRad(degrees));
-}
-double CosDeg(double degrees) {
-  return std::cos(DegToRad(degrees));
-}
-
-double Normalize360(double degrees) {
-  return degrees - 360.0 * std::floor(degrees / 360.0);
-}
-
 double ArcSin(double x) {
   return std::atan(x / std::sqrt(1.0 - x * x));
 }

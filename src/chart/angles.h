@@ -2,6 +2,7 @@
 // All are pure functions. Degrees unless the name says radians.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
@@ -16,12 +17,24 @@ inline constexpr double kTinyAngle = 1.74533e-09;
 
 // whole part + (fraction * 100 / 60): 40.45 (40 deg 45 min) -> 40.75.
 double DegMinToDecimal(double degrees_minutes);
-double DegToRad(double degrees);
-double RadToDeg(double radians);
-double SinDeg(double degrees);
-double CosDeg(double degrees);
+// Inline: the theories call these hundreds of times a chart, and a sine and
+// cosine of the same angle side by side become one sincos.
+inline double DegToRad(double degrees) {
+  return degrees * kProgramPi / 180.0;
+}
+inline double RadToDeg(double radians) {
+  return radians * 180.0 / kProgramPi;
+}
+inline double SinDeg(double degrees) {
+  return std::sin(DegToRad(degrees));
+}
+inline double CosDeg(double degrees) {
+  return std::cos(DegToRad(degrees));
+}
 // x - 360 floor(x / 360), in [0, 360).
-double Normalize360(double degrees);
+inline double Normalize360(double degrees) {
+  return degrees - 360.0 * std::floor(degrees / 360.0);
+}
 // atan(x / sqrt(1 - x^2)), radians.
 double ArcSin(double x);
 // atan(sqrt(1 - x^2) / x), radians; negative for negative x (callers correct it).

@@ -31,20 +31,22 @@ class Harmonics {
   static constexpr int kMaxMultiple = 8;
 
   Harmonics() = default;
-  explicit Harmonics(double degrees) {
-    powers_[1] = RotationOfDegrees(degrees);
-    for (int k = 2; k <= kMaxMultiple; ++k) powers_[k] = powers_[k - 1] * powers_[1];
+  // Multiples from -reach to reach (reach at most kMaxMultiple) are built.
+  explicit Harmonics(double degrees, int reach = kMaxMultiple) {
+    const Rotation once = RotationOfDegrees(degrees);
+    Rotation power = once;
+    for (int k = 1; k <= reach; ++k) {
+      powers_[kMaxMultiple + k] = power;
+      powers_[kMaxMultiple - k] = {power.cos, -power.sin};
+      power = power * once;
+    }
   }
 
-  // The rotation by k times the angle, |k| <= kMaxMultiple.
-  Rotation operator[](int k) const {
-    if (k >= 0) return powers_[k];
-    const Rotation& r = powers_[-k];
-    return {r.cos, -r.sin};
-  }
+  // The rotation by k times the angle, |k| within the reach it was built for.
+  const Rotation& operator[](int k) const { return powers_[kMaxMultiple + k]; }
 
  private:
-  std::array<Rotation, kMaxMultiple + 1> powers_{};
+  std::array<Rotation, 2 * kMaxMultiple + 1> powers_{};
 };
 
 }  // namespace kairotex

@@ -2,14 +2,19 @@
 
 namespace kairotex::planets {
 
-Spherical HelioToGeo(const Spherical& p, const Spherical& earth) {
-  const double cos_b = CosDeg(p.lat), earth_cos_b = CosDeg(earth.lat);
-  const double x =
-      p.radius * cos_b * CosDeg(p.lon) - earth.radius * earth_cos_b * CosDeg(earth.lon);
-  const double y =
-      p.radius * cos_b * SinDeg(p.lon) - earth.radius * earth_cos_b * SinDeg(earth.lon);
-  const double z = p.radius * SinDeg(p.lat) - earth.radius * SinDeg(earth.lat);
-  return RectToSpherical(x, y, z);
+EclipticVector ToEclipticVector(const Spherical& h) {
+  const double cos_b = CosDeg(h.lat);
+  return {h.radius * cos_b * CosDeg(h.lon), h.radius * cos_b * SinDeg(h.lon),
+          h.radius * SinDeg(h.lat)};
+}
+
+Spherical HelioToGeo(const Spherical& planet, const EclipticVector& earth) {
+  const EclipticVector p = ToEclipticVector(planet);
+  return RectToSpherical(p.x - earth.x, p.y - earth.y, p.z - earth.z);
+}
+
+Spherical HelioToGeo(const Spherical& planet, const Spherical& earth) {
+  return HelioToGeo(planet, ToEclipticVector(earth));
 }
 
 }  // namespace kairotex::planets

@@ -10,4 +10,12 @@ namespace kairotex::planets {
 // direction. Returns the geocentric distance, longitude [0, 360) and latitude.
 Spherical HelioToGeo(const Spherical& planet, const Spherical& earth);
 
+// A heliocentric position as ecliptic rectangular coordinates, so that the
+// Earth of a loop is turned into a vector once for all its planets.
+struct EclipticVector {
+  double x = 0, y = 0, z = 0;
+};
+EclipticVector ToEclipticVector(const Spherical& helio);
+Spherical HelioToGeo(const Spherical& planet, const EclipticVector& earth);
+
 }  // namespace kairotex::planets

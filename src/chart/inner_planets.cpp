@@ -6,7 +6,7 @@ namespace kairotex {
 
 std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements, double t) {
   std::array<BodyPosition, 5> out{};
-  Spherical earth;
+  planets::EclipticVector earth;
   // Body 1, the Earth, comes first: the others are seen from it.
   for (int body = 1; body <= 4; ++body) {
     const InnerElements& el = elements.inner[body];
@@ -22,7 +22,7 @@ std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements,
     const Spherical helio = planets::PositionInOrbit(orbit);
     out[body].helio_lon = helio.lon;
     if (body == 1) {
-      earth = helio;
+      earth = planets::ToEclipticVector(helio);
       continue;
     }
     const Spherical geo = planets::HelioToGeo(helio, earth);

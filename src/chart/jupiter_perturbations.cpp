@@ -9,13 +9,12 @@ static_assert(MultiplesFit(jupiter_terms::kMeanLongitude) &&
               MultiplesFit(jupiter_terms::kSemiMajorAxis));
 
 ElementCorrections PerturbJupiter(const OuterArguments& args) {
-  AngleValues x{};
-  x[static_cast<std::size_t>(Angle::kV)] = args.v;
-  x[static_cast<std::size_t>(Angle::kW)] = args.w;
-  x[static_cast<std::size_t>(Angle::kQ)] = args.q;
-  x[static_cast<std::size_t>(Angle::kZeta)] = args.zeta;
+  AngleHarmonics h;
+  h.Set(Angle::kV, args.v);
+  h.Set(Angle::kW, args.w);
+  h.Set(Angle::kQ, args.q);
+  h.Set(Angle::kZeta, args.zeta);
   ElementCorrections c;
-  const AngleHarmonics h(x);
   c.mean_lon = SumSeries(jupiter_terms::kMeanLongitude, args.u, h);
   c.perihelion = SumSeries(jupiter_terms::kPerihelion, args.u, h);
   c.eccentricity = SumSeries(jupiter_terms::kEccentricity, args.u, h) * 1e-7;

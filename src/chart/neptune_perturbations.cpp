@@ -10,14 +10,13 @@ static_assert(MultiplesFit(neptune_terms::kMeanLongitude) &&
               MultiplesFit(neptune_terms::kLongitude));
 
 ElementCorrections PerturbNeptune(const OuterArguments& args) {
-  AngleValues x{};
-  x[static_cast<std::size_t>(Angle::kGPrime)] = args.g_prime;
-  x[static_cast<std::size_t>(Angle::kH)] = 2.0 * args.g - args.s;
-  x[static_cast<std::size_t>(Angle::kZeta)] = args.g - args.p;
-  x[static_cast<std::size_t>(Angle::kEta)] = args.g - args.q;
-  x[static_cast<std::size_t>(Angle::kTheta)] = args.g - args.s;
+  AngleHarmonics h;
+  h.Set(Angle::kGPrime, args.g_prime);
+  h.Set(Angle::kH, 2.0 * args.g - args.s);
+  h.Set(Angle::kZeta, args.g - args.p);
+  h.Set(Angle::kEta, args.g - args.q);
+  h.Set(Angle::kTheta, args.g - args.s);
   ElementCorrections c;
-  const AngleHarmonics h(x);
   c.mean_lon = SumSeries(neptune_terms::kMeanLongitude, args.u, h);
   c.perihelion = SumSeries(neptune_terms::kPerihelion, args.u, h);
   c.eccentricity = SumSeries(neptune_terms::kEccentricity, args.u, h) * 1e-7;

@@ -72,7 +72,7 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
                                                  double julian_day_number) {
   std::array<BodyPosition, 10> out{};
   const planets::OuterArguments args = planets::ComputeOuterArguments(t);
-  Spherical earth;
+  planets::EclipticVector earth;
   for (const int body : kLoopBodies) {
     MeanElements m = ElementsAt(elements.outer[body], t);
     // The Earth's row is the Sun's table: the Sun's geocentric mean longitude
@@ -88,14 +88,17 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
     orbit.node = m.node;
     orbit.arg_perihelion = m.arg_perihelion;
     orbit.mean_anomaly = m.mean_anomaly;
-    Spherical helio = planets::PositionInOrbit(orbit);
+    // Pluto's series gives its place outright; its Kepler orbit would be discarded.
+    Spherical helio;
     if (body == kPluto) {
       helio = planets::ComputePlutoSeries(t);
       helio.radius *= planets::kKmPerAu;
+    } else {
+      helio = planets::PositionInOrbit(orbit);
     }
     out[body].helio_lon = helio.lon;
     if (body == kEarth) {
-      earth = helio;
+      earth = planets::ToEclipticVector(helio);
       continue;
     }
 

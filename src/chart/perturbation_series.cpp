@@ -13,10 +13,6 @@ double Evaluate(const Factor& f, const AngleHarmonics& h) {
 
 }  // namespace
 
-AngleHarmonics::AngleHarmonics(const AngleValues& angles) {
-  for (std::size_t i = 0; i < of_.size(); ++i) of_[i] = Harmonics(angles[i]);
-}
-
 double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles) {
   double sum = 0;
   for (const SeriesTerm& t : terms) {

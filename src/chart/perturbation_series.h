@@ -15,7 +15,6 @@ namespace kairotex::planets {
 // The arguments a series may use, degrees. Each planet's routine fills them:
 // zeta, eta and theta mean different differences for different planets.
 enum class Angle : std::uint8_t { kV, kW, kQ, kS, kH, kGPrime, kZeta, kPsi, kEta, kTheta, kCount };
-using AngleValues = std::array<double, static_cast<std::size_t>(Angle::kCount)>;
 
 enum class Trig : std::uint8_t { kOne, kSin, kCos };
 
@@ -47,10 +46,16 @@ struct SeriesTerm {
   Factor f, g;
 };
 
-// The multiples of every argument of a planet's series, computed once per moment.
+// The largest multiple of an argument in the perturbation series.
+inline constexpr int kSeriesReach = 5;
+
+// The multiples of the arguments a planet's series uses, computed once per moment.
 class AngleHarmonics {
  public:
-  explicit AngleHarmonics(const AngleValues& angles);
+  // Gives an argument its value in degrees; arguments never set stand at 0.
+  void Set(Angle angle, double degrees) {
+    of_[static_cast<std::size_t>(angle)] = Harmonics(degrees, kSeriesReach);
+  }
   Rotation Of(const Factor& f) const {
     return of_[static_cast<std::size_t>(f.x1)][f.m1] * of_[static_cast<std::size_t>(f.x2)][f.m2];
   }
@@ -67,7 +72,7 @@ double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmoni
 constexpr bool MultiplesFit(std::span<const SeriesTerm> terms) {
   for (const SeriesTerm& t : terms) {
     for (int m : {t.f.m1, t.f.m2, t.g.m1, t.g.m2}) {
-      if (m > Harmonics::kMaxMultiple || -m > Harmonics::kMaxMultiple) return false;
+      if (m > kSeriesReach || -m > kSeriesReach) return false;
     }
   }
   return true;

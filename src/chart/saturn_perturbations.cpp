@@ -9,14 +9,13 @@ static_assert(MultiplesFit(saturn_terms::kMeanLongitude) &&
               MultiplesFit(saturn_terms::kSemiMajorAxis));
 
 ElementCorrections PerturbSaturn(const OuterArguments& args) {
-  AngleValues x{};
-  x[static_cast<std::size_t>(Angle::kV)] = args.v;
-  x[static_cast<std::size_t>(Angle::kW)] = args.w;
-  x[static_cast<std::size_t>(Angle::kQ)] = args.q;
-  x[static_cast<std::size_t>(Angle::kZeta)] = args.zeta;
-  x[static_cast<std::size_t>(Angle::kPsi)] = args.psi;
+  AngleHarmonics h;
+  h.Set(Angle::kV, args.v);
+  h.Set(Angle::kW, args.w);
+  h.Set(Angle::kQ, args.q);
+  h.Set(Angle::kZeta, args.zeta);
+  h.Set(Angle::kPsi, args.psi);
   ElementCorrections c;
-  const AngleHarmonics h(x);
   c.mean_lon = SumSeries(saturn_terms::kMeanLongitude, args.u, h);
   c.perihelion = SumSeries(saturn_terms::kPerihelion, args.u, h);
   c.eccentricity = SumSeries(saturn_terms::kEccentricity, args.u, h) * 1e-7;

@@ -9,15 +9,14 @@ static_assert(MultiplesFit(uranus_terms::kMeanLongitude) &&
               MultiplesFit(uranus_terms::kSemiMajorAxis) && MultiplesFit(uranus_terms::kLongitude));
 
 ElementCorrections PerturbUranus(const OuterArguments& args) {
-  AngleValues x{};
-  x[static_cast<std::size_t>(Angle::kW)] = args.w;
-  x[static_cast<std::size_t>(Angle::kS)] = args.s;
-  x[static_cast<std::size_t>(Angle::kH)] = 2.0 * args.g - args.s;  // near 2:1 with Neptune
-  x[static_cast<std::size_t>(Angle::kZeta)] = args.s - args.p;
-  x[static_cast<std::size_t>(Angle::kEta)] = args.s - args.q;
-  x[static_cast<std::size_t>(Angle::kTheta)] = args.g - args.s;
+  AngleHarmonics h;
+  h.Set(Angle::kW, args.w);
+  h.Set(Angle::kS, args.s);
+  h.Set(Angle::kH, 2.0 * args.g - args.s);  // near 2:1 with Neptune
+  h.Set(Angle::kZeta, args.s - args.p);
+  h.Set(Angle::kEta, args.s - args.q);
+  h.Set(Angle::kTheta, args.g - args.s);
   ElementCorrections c;
-  const AngleHarmonics h(x);
   c.mean_lon = SumSeries(uranus_terms::kMeanLongitude, args.u, h);
   c.perihelion = SumSeries(uranus_terms::kPerihelion, args.u, h);
   c.eccentricity = SumSeries(uranus_terms::kEccentricity, args.u, h) * 1e-7;

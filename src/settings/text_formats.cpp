@@ -1,7 +1,7 @@
 #include "settings/text_formats.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace kairotex {
@@ -16,7 +16,9 @@ struct DecimalDigits {
 // to `decimals` places.
 DecimalDigits RoundDecimal(double value, int decimals) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value),
+                                     std::chars_format::scientific, 14);
+  *written.ptr = '\0';
   std::string mantissa;
   const char* p = buffer;
   for (; *p && *p != 'e'; ++p) {
@@ -119,15 +121,15 @@ std::string FormatDayMonthYear(int day, int month, int year) {
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   const char* name = (month >= 1 && month <= 12) ? kMonths[month - 1] : "???";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%02d %s %04d", day, name, year);
-  return buffer;
+  std::string year_text = std::to_string(year);
+  while (year_text.size() < 4) year_text.insert(year_text.begin(), '0');
+  return TwoDigits(day) + ' ' + name + ' ' + year_text;
 }
 
 std::string TwoDigits(int value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%02d", value);
-  return buffer;
+  std::string text = std::to_string(value);
+  if (value >= 0 && value < 10) text.insert(text.begin(), '0');
+  return text;
 }
 
 }  // namespace kairotex
