@@ -1,5 +1,6 @@
 #include "cli/chart_output.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "chart/angles.h"
@@ -16,6 +17,16 @@ std::string SignDegreeMinute(double lon) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%2d %s %02d", split.degree,
                 SignAbbreviation(split.sign).c_str(), split.minute);
+  return buffer;
+}
+
+std::string DeclinationText(double decl) {
+  const double whole = std::floor(std::fabs(decl));
+  int minutes = static_cast<int>(std::floor((std::fabs(decl) - whole) * 60.0 + 0.5));
+  if (minutes == 60) minutes = 59;  // as positions: minutes never carry
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%3d%c%02d   ", static_cast<int>(whole),
+                decl < 0 ? 's' : 'n', minutes);
   return buffer;
 }
 
@@ -65,6 +76,7 @@ nlohmann::json ChartJson(const ChartState& s) {
 }
 
 std::string ChartText(const ChartState& s) {
+  const bool heliocentric = s.ChartHeading[1].ends_with(" - heliocentric");
   std::string out;
   for (int line = 1; line <= 7; ++line) out += s.ChartHeading[line] + "\n";
   out += "\nObject      Position    R  House   Latitude  Declination  Daily motion\n";
@@ -80,10 +92,21 @@ std::string ChartText(const ChartState& s) {
     return std::string(buffer);
   };
   for (int i = 1; i <= ObjectCount; ++i) {
-    const std::string house_label = s.HousePosText.substr(static_cast<size_t>(i) * 10 - 10, 4);
+    std::string house_label = s.HousePosText.substr(static_cast<size_t>(i) * 10 - 10, 4);
     const bool body = i <= kMoon;
-    std::string line = std::string(ObjectReportName(i)) + "  " + SignDegreeMinute(s.ObjectPos[i]) +
-                       "   " + (s.RetroFlags[i - 1] == 'R' ? "R" : " ") + "  " + house_label + "  ";
+    // The declination wheel's positions are wheel angles: show the declination
+    // itself. The heliocentric wheel has the Earth in the Sun's place and no
+    // Moon, nodes, Part of Fortune or angles.
+    std::string position =
+        s.DeclinationMode ? DeclinationText(s.ObjectDecl[i]) : SignDegreeMinute(s.ObjectPos[i]);
+    std::string name(ObjectReportName(i));
+    if (heliocentric && i == kSun) name = "EARTH     ";
+    if (heliocentric && i >= kMoon && i <= kMidheaven) {
+      position = std::string(position.size(), ' ');
+      house_label = "    ";
+    }
+    std::string line = name + "  " + position + "   " + (s.RetroFlags[i - 1] == 'R' ? "R" : " ") +
+                       "  " + house_label + "  ";
     line += column(body, "%9.4f", s.ObjectLat[i], 9) + "  ";
     line += column(i <= kMoon || i >= kAscendant, "%11.4f", s.ObjectDecl[i], 11) + "  ";
     line += column(body || i == kChiron, "%12.4f", s.ObjectDailyMotion[i], 12);
