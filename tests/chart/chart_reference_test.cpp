@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "chart/calculate_chart.h"
 #include "chart/chart_program.h"
+#include "reference_positions.h"
 #include "test_paths.h"
 
 namespace kairotex {
@@ -35,49 +34,18 @@ void SplitPlace(const std::string& text, int16_t& degrees, int16_t& minutes, boo
   negative_dir = text[letter] == negative_letter;
 }
 
-struct Row {
-  std::map<std::string, double> values;
-  std::string date, time, lon, lat;
-};
-
-std::vector<Row> ReferenceRows() {
-  const std::string path = test::ReferenceDir() + "/positions.csv";
-  std::ifstream in(path);
-  std::string line, header;
-  std::vector<std::string> names;
-  std::vector<Row> rows;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> fields;
-    std::stringstream ss(line);
-    for (std::string f; std::getline(ss, f, ',');) fields.push_back(f);
-    if (names.empty()) {
-      names = fields;
-      continue;
-    }
-    Row row;
-    row.date = fields[0];
-    row.time = fields[1];
-    row.lon = fields[2];
-    row.lat = fields[3];
-    for (size_t i = 4; i < fields.size(); ++i) row.values[names[i]] = std::stod(fields[i]);
-    rows.push_back(row);
-  }
-  return rows;
-}
-
-ElectionData ElectionFor(const Row& row) {
+ElectionData ElectionFor(const test::ReferencePosition& row) {
   ElectionData e;
   e.Name = row.date;
   e.Year = static_cast<int16_t>(std::stoi(row.date.substr(0, 4)));
   e.Month = static_cast<int16_t>(std::stoi(row.date.substr(5, 2)));
   e.Day = static_cast<int16_t>(std::stoi(row.date.substr(8, 2)));
-  int hour = std::stoi(row.time.substr(0, 2));
+  int hour = std::stoi(row.time_ut.substr(0, 2));
   e.PmFlag = hour >= 12 ? 1 : 0;
   if (hour == 0) hour = 12;
   if (hour > 12) hour -= 12;
   e.Hour = static_cast<int16_t>(hour);
-  e.Minute = static_cast<int16_t>(std::stoi(row.time.substr(3, 2)));
+  e.Minute = static_cast<int16_t>(std::stoi(row.time_ut.substr(3, 2)));
   e.Zone = 0;
   bool east = false, south = false;
   SplitPlace(row.lon, e.LonDegrees, e.LonMinutes, east, 'e');
@@ -106,20 +74,20 @@ TEST(ChartReference, PositionsAnglesAndChiron) {
       {"Chiron_app", {kChiron, 0.001}},
   };
   std::map<std::string, double> worst;
-  for (const Row& row : ReferenceRows()) {
+  for (const test::ReferencePosition& row : test::LoadReferencePositions()) {
     ChartState state;
     CalculateChart(state, ElectionFor(row), ChartSettings::ForHouseSystem('P'), context);
-    EXPECT_NEAR(state.JulianDate, row.values.at("jd_ut"), 1e-6) << row.date;
-    const double mc = AngleDiff(state.McLon, row.values.at("mc"));
-    const double asc = AngleDiff(state.AscLon, row.values.at("asc"));
+    EXPECT_NEAR(state.JulianDate, row.at("jd_ut"), 1e-6) << row.date;
+    const double mc = AngleDiff(state.McLon, row.at("mc"));
+    const double asc = AngleDiff(state.AscLon, row.at("asc"));
     worst["mc"] = std::max(worst["mc"], mc);
     worst["asc"] = std::max(worst["asc"], asc);
     EXPECT_LT(mc, 0.02) << row.date;
     EXPECT_LT(asc, 0.05) << row.date;
     for (const auto& [column, check] : checks) {
-      const double d = AngleDiff(state.ObjectLon[check.first], row.values.at(column));
+      const double d = AngleDiff(state.ObjectLon[check.first], row.at(column));
       worst[column] = std::max(worst[column], d);
-      EXPECT_LT(d, check.second) << column << " " << row.date << " " << row.time;
+      EXPECT_LT(d, check.second) << column << " " << row.date << " " << row.time_ut;
     }
   }
   for (const auto& [name, value] : worst) std::cout << "worst " << name << " " << value << "\n";

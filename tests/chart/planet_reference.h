@@ -3,15 +3,12 @@
 // Sun and of Mercury to Pluto, looked up by column name.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "test_paths.h"
+#include "reference_positions.h"
 
 namespace kairotex::test {
 
@@ -39,36 +36,15 @@ inline double SignedLonDiff(double a, double b) {
 }
 
 inline std::vector<PlanetReferenceRow> LoadPlanetReference() {
-  const std::string path = ReferenceDir() + "/positions.csv";
-  std::vector<std::string> header;
-  {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.empty() || line[0] == '#') continue;
-      std::stringstream ss(line);
-      std::string name;
-      while (std::getline(ss, name, ',')) header.push_back(name);
-      break;
-    }
-  }
-  auto column = [&header](const std::string& name) {
-    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
-  };
   static const char* const kNames[10] = {"",        "",       "Mercury", "Venus",   "Mars",
                                          "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
-  const std::size_t date = column("date"), jd = column("jd_ut"), sun = column("Sun_geo");
-  std::array<std::size_t, 10> planet{};
-  for (int p = 2; p <= 9; ++p) planet[p] = column(std::string(kNames[p]) + "_geo");
-
   std::vector<PlanetReferenceRow> rows;
-  for (const auto& f : ReadCsvRows(path)) {
-    if (f.size() < header.size()) continue;
+  for (const ReferencePosition& r : LoadReferencePositions()) {
     PlanetReferenceRow row;
-    row.date = f[date];
-    row.jd_ut = std::stod(f[jd]);
-    row.sun_geo = std::stod(f[sun]);
-    for (int p = 2; p <= 9; ++p) row.planet_geo[p] = std::stod(f[planet[p]]);
+    row.date = r.date;
+    row.jd_ut = r.at("jd_ut");
+    row.sun_geo = r.at("Sun_geo");
+    for (int p = 2; p <= 9; ++p) row.planet_geo[p] = r.at(std::string(kNames[p]) + "_geo");
     rows.push_back(row);
   }
   return rows;

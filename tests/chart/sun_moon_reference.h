@@ -3,15 +3,12 @@
 // it has been observed.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "test_paths.h"
+#include "reference_positions.h"
 
 namespace kairotex::test {
 
@@ -40,32 +37,10 @@ inline double DiffArcsec(double a, double b) {
 }
 
 inline std::vector<SunMoonReferenceRow> LoadSunMoonReference() {
-  const std::string path = ReferenceDir() + "/positions.csv";
-  std::vector<std::string> header;
-  {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.empty() || line[0] == '#') continue;
-      std::stringstream ss(line);
-      std::string name;
-      while (std::getline(ss, name, ',')) header.push_back(name);
-      break;
-    }
-  }
-  auto column = [&header](const std::string& name) {
-    return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
-  };
-  const std::size_t date = column("date"), jd = column("jd_ut"), sun = column("Sun_app"),
-                    moon = column("Moon_app"), mean_node = column("MeanNode_app"),
-                    true_node = column("TrueNode_app"), decl = column("Moon_decl"),
-                    obliquity = column("obliquity_mean");
   std::vector<SunMoonReferenceRow> rows;
-  for (const auto& f : ReadCsvRows(path)) {
-    if (f.size() < header.size()) continue;
-    rows.push_back({f[date], std::stod(f[jd]), std::stod(f[sun]), std::stod(f[moon]),
-                    std::stod(f[mean_node]), std::stod(f[true_node]), std::stod(f[decl]),
-                    std::stod(f[obliquity])});
+  for (const ReferencePosition& r : LoadReferencePositions()) {
+    rows.push_back({r.date, r.at("jd_ut"), r.at("Sun_app"), r.at("Moon_app"), r.at("MeanNode_app"),
+                    r.at("TrueNode_app"), r.at("Moon_decl"), r.at("obliquity_mean")});
   }
   return rows;
 }
