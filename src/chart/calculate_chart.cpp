@@ -1,7 +1,7 @@
+// The calculation driver: the whole chart state from scratch, in a fixed order.
 #include "chart/calculate_chart.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "chart/angles.h"
 #include "chart/house_systems.h"
@@ -9,7 +9,6 @@
 #include "chart/time_angles.h"
 #include "settings/name_tables.h"
 #include "settings/program_dir.h"
-#include "settings/text_formats.h"
 
 namespace kairotex {
 namespace {
@@ -106,10 +105,6 @@ void ApplyChartKind(ChartState& s, const ChartSettings& settings) {
   }
 }
 
-int SignNumber(double lon) {
-  return static_cast<int>(std::floor(lon / 30.0)) + 1;
-}
-
 }  // namespace
 
 ChartSettings ChartSettings::ForHouseSystem(char letter) {
@@ -131,129 +126,6 @@ char HouseSystemLetterOf(const ChartSettings& settings) {
     if (settings.HouseChecks[i]) return kHouseSystemLetters[i];
   }
   return 'P';
-}
-
-void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
-  const LocalDateTime now = clock.Now();
-  e.Name = "Now";
-  e.Month = static_cast<int16_t>(now.month);
-  e.Day = static_cast<int16_t>(now.day);
-  e.Year = static_cast<int16_t>(now.year);
-  int hour = now.hour;
-  if (hour == 0) hour = 12;
-  if (hour > 12) hour -= 12;
-  e.Hour = static_cast<int16_t>(hour);
-  e.Minute = static_cast<int16_t>(now.minute);
-  e.PmFlag = now.hour >= 12 ? 1 : 0;
-  e.Zone = o[18];
-  e.LonDegrees = static_cast<int16_t>(std::nearbyint(o[19]));
-  e.LonMinutes = static_cast<int16_t>(std::nearbyint(o[20]));
-  e.WestFlag = o[21] == 0.0f ? 1 : 0;
-  e.LatDegrees = static_cast<int16_t>(std::nearbyint(o[22]));
-  e.LatMinutes = static_cast<int16_t>(std::nearbyint(o[23]));
-  e.SouthFlag = o[24] == 0.0f ? 0 : 1;
-}
-
-void CheckNowLatitude(ChartState& s, const ChartSettings& settings, const OptionsTable& o,
-                      MessageSink& messages) {
-  if (settings.MeridianOrMorinus()) return;
-  if (o[22] > 66.0f || (o[22] == 66.0f && o[23] > 0.0f)) {
-    s.InputError = 1;
-    messages.ShowMessage(kLatitudeTooHighMessage, kWarningTitle, MessageIcon::kInformation);
-  }
-}
-
-void CheckNowOptions(ChartState& s, const OptionsTable& o, MessageSink& messages) {
-  const bool failures[] = {o[18] < -13.0f || o[18] > 12.0f, o[19] > 180.0f || o[20] > 59.0f,
-                           o[23] > 59.0f};
-  for (bool failed : failures) {
-    if (!failed) continue;
-    s.InputError = 1;
-    messages.ShowMessage(kNatalInputErrorMessage, kWarningTitle, MessageIcon::kInformation);
-  }
-}
-
-void FindHousePositions(ChartState& s) {
-  if (s.HousePosText.size() != 160) s.HousePosText = ChartState::InitialHousePosText();
-  char* text = s.HousePosText.data();
-  for (int i = 1; i <= ObjectCount; ++i) {
-    char* field = text + (i - 1) * 10;
-    std::memcpy(field + 4, " HOUSE", 6);
-    // A hair past the position so that an object on a cusp is in the house
-    // that begins there; folded back below 360 so that it always finds a house.
-    const double p = Normalize360(s.ObjectPos[i] + 1.0 / 36000.0);
-    // The last house that holds the object wins, as the houses are searched in wheel order.
-    for (int h = 12; h >= 1; --h) {
-      const double c1 = s.CuspWheel[h];
-      const double c2 = h == 12 ? s.CuspWheel[1] : s.CuspWheel[h + 1];
-      const bool inside = c1 <= c2 ? (c1 <= p && p < c2) : (c1 <= p || p < c2);
-      if (inside) {
-        std::memcpy(field, kHouseLabels + (h - 1) * 4, 4);
-        break;
-      }
-    }
-  }
-}
-
-int HouseOfObject(const ChartState& s, int object) {
-  const std::string field = s.HousePosText.substr(static_cast<size_t>(object) * 10 - 10, 2);
-  int house = 0;
-  for (char c : field) {
-    if (c >= '0' && c <= '9') house = house * 10 + (c - '0');
-  }
-  return house;
-}
-
-void ComputeAngleDeclinations(ChartState& s) {
-  s.DeclWork[kAscendant] = EclipticToDeclination(s.ObjectPos[kAscendant], 0.0, s.ObliquityDeg);
-  s.DeclWork[kMidheaven] = EclipticToDeclination(s.ObjectPos[kMidheaven], 0.0, s.ObliquityDeg);
-}
-
-void BuildChartHeading(ChartState& s) {
-  s.ChartHeading[1] = s.ChartTitle;
-  s.ChartHeading[2] = FormatDayMonthYear(s.ChartDay, s.ChartMonth, s.ChartYear);
-  s.ChartHeading[3] = FormatNumber(s.ChartTimeHMM, "#0.00") + " " + s.AmPm + " (" +
-                      CompactNumberText(s.ChartZone, kSingleDigits) + ")";
-  s.ChartHeading[4] = FormatCoordinate(s.ChartLongitude, s.LongitudeDir);
-  s.ChartHeading[5] = FormatCoordinate(s.ChartLatitude, s.LatitudeDir);
-  s.ChartHeading[6] = s.SiderealTimeText;
-  s.ChartHeading[7] = std::string(HouseSystemName(s.HouseSystemLetter));
-}
-
-void SortByDegreeInSign(ChartState& s, const OptionsTable& o) {
-  constexpr int kSorted = 15;  // Chiron is left out
-  for (int i = 1; i <= kSorted; ++i) {
-    double degree = s.ObjectLon[i];
-    while (degree >= 30.0) degree -= 30.0;
-    s.DegreeOrder[i] = degree;
-    s.DegreeOrderObject[i] = i;
-  }
-  for (int i = 1; i < kSorted; ++i) {
-    for (int j = i + 1; j <= kSorted; ++j) {
-      if (s.DegreeOrder[j] <= s.DegreeOrder[i]) {
-        std::swap(s.DegreeOrder[i], s.DegreeOrder[j]);
-        std::swap(s.DegreeOrderObject[i], s.DegreeOrderObject[j]);
-      }
-    }
-  }
-  // The Moon applies when an object later in its sign stands in the Moon's
-  // sign or in a sign of sextile, square, trine or opposition to it.
-  s.MoonAppliesFlag = 0;
-  int moon_at = 1;
-  while (moon_at <= kSorted && s.DegreeOrderObject[moon_at] != kMoon) ++moon_at;
-  const int moon_sign = SignNumber(s.ObjectLon[kMoon]);
-  for (int k = moon_at; k <= kSorted; ++k) {
-    const int object = s.DegreeOrderObject[k];
-    const bool counts = object != kMoon && object != kNorthNode && object != kSouthNode &&
-                        object != kAscendant && object != kMidheaven &&
-                        (object != kPartOfFortune || o[8] != 0.0f);
-    if (!counts) continue;
-    const int apart = std::abs(SignNumber(s.ObjectLon[object]) - moon_sign);
-    if (apart == 0 || apart == 2 || apart == 3 || apart == 4 || apart == 6 || apart == 8 ||
-        apart == 9 || apart == 10) {
-      s.MoonAppliesFlag = 1;
-    }
-  }
 }
 
 void CalculateChart(ChartState& s, const ElectionData& election, const ChartSettings& settings,
