@@ -146,7 +146,13 @@ std::optional<FlagError> BuildChartRequest(const ChartFlags& f, const ElectionDa
         "--now takes the present moment at the default place; leave out --date, --time, --zone, "
         "--lon and --lat"};
   }
-  if (!f.name.empty()) r.entry.name = f.name;
+  // The record of the present moment is named "Now"; a moment of the user's own
+  // without a name is simply an election.
+  if (!f.name.empty()) {
+    r.entry.name = f.name;
+  } else if (!r.running_clock) {
+    r.entry.name = "Election";
+  }
   if (!f.date.empty()) {
     if (auto error = ApplyDate(f.date, r.entry)) return error;
   }
