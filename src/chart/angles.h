@@ -35,6 +35,13 @@ inline double CosDeg(double degrees) {
 inline double Normalize360(double degrees) {
   return degrees - 360.0 * std::floor(degrees / 360.0);
 }
+// The shorter arc between two longitudes, 0..180 degrees.
+inline double ShorterArc(double a, double b) {
+  double d = std::fabs(a - b);
+  if (d > 180.0) d = 360.0 - d;
+  return d;
+}
+
 // atan(x / sqrt(1 - x^2)), radians.
 double ArcSin(double x);
 // atan(sqrt(1 - x^2) / x), radians; negative for negative x (callers correct it).
