@@ -2,11 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "chart/chart_program.h"
+#include "cli/chart_cast.h"
 #include "cli/chart_output.h"
-#include "cli/chart_request.h"
-#include "cli/program_setup.h"
-#include "settings/data_file_error.h"
+#include "cli/report_command.h"
 
 namespace kairotex::cli {
 namespace {
@@ -32,47 +30,22 @@ void AddChartFlags(CLI::App& command, ChartFlags& f) {
 
 int RunChart(const ChartFlags& flags, bool json, std::ostream& out, std::ostream& err,
              const Clock& clock) {
-  RegionalFormat regional;
-  if (!RegionalFormatFor(flags.date_order, regional)) {
-    err << "--date-order must be mdy, dmy or ymd\n";
-    return kExitInputRefused;
-  }
-  ChartProgram program;
-  try {
-    program = LoadChartProgram(DataDirFor(flags.data_dir), regional);
-  } catch (const DataFileError& e) {
-    err << "kairotex-cli: " << e.what() << "\n";
-    return kExitDataFile;
-  }
-
-  ElectionData start;
-  SetChartToNow(start, program.options, clock);
-  ChartRequest request;
-  if (auto error = BuildChartRequest(flags, start, program.options[27], request)) {
-    err << "kairotex-cli: " << error->message << "\n";
-    return kExitInputRefused;
-  }
-  if (request.zodiac) program.options[123] = static_cast<float>(*request.zodiac);
-  if (request.true_node) program.options[29] = 1.0f;
-
   StreamMessages messages(err);
-  ElectionData election = start;
-  if (!request.running_clock) {
-    const auto stored =
-        StoreElectionData(request.entry, request.settings.MeridianOrMorinus(), messages);
-    if (!stored) return kExitInputRefused;
-    election = *stored;
-  }
-  ChartState state;
-  CalculateChart(state, election, request.settings, program.Context(clock, messages));
-  if (state.InputError == 1) return kExitInputRefused;
-
+  ChartRun run;
+  if (const int status = CastChartFromFlags(flags, clock, err, messages, run)) return status;
   if (json) {
-    out << ChartJson(state).dump(2) << "\n";
+    out << ChartJson(run.state).dump(2) << "\n";
   } else {
-    out << ChartText(state);
+    out << ChartText(run.state);
   }
   return kExitOk;
+}
+
+void AddReportFlags(CLI::App& command, ReportFlags& f) {
+  command.add_option("--orbs", f.orbs, "another orb file in place of NATAL.ORB for this run");
+  command.add_option("--user-name", f.user_name, "the user name line in place of the MYNAME file");
+  command.add_option("--save", f.save, "write the whole data buffer to this file, as Save does");
+  command.add_flag("--crlf", f.crlf, "CR LF line ends");
 }
 
 }  // namespace
@@ -87,12 +60,26 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   AddChartFlags(*chart, flags);
   chart->add_flag("--json", json, "one JSON object instead of the table");
 
+  ReportFlags report_flags;
+  CLI::App* report = app.add_subcommand("report", "write reports of the chart, as the Data menu does");
+  AddChartFlags(*report, flags);
+  AddReportFlags(*report, report_flags);
+  report->add_option("names", report_flags.names, "reports to run in order: basics")->required();
+
+  CLI::App* aspects = app.add_subcommand("aspects", "list the aspects and parallels of the chart");
+  AddChartFlags(*aspects, flags);
+  AddReportFlags(*aspects, report_flags);
+  aspects->add_flag("--glyphs", report_flags.glyphs,
+                    "the glyph-code text of the aspect window, as Latin-1 bytes");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e, out, err) == 0 ? kExitOk : kExitInputRefused;
   }
   if (chart->parsed()) return RunChart(flags, json, out, err, clock);
+  if (report->parsed()) return RunReports(flags, report_flags, out, err, clock);
+  if (aspects->parsed()) return RunAspects(flags, report_flags, out, err, clock);
   return kExitOk;
 }
 

@@ -1,0 +1,42 @@
+#include "cli/chart_cast.h"
+
+#include "cli/cli_app.h"
+#include "settings/data_file_error.h"
+
+namespace kairotex::cli {
+
+int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream& err,
+                       MessageSink& messages, ChartRun& run) {
+  RegionalFormat regional;
+  if (!RegionalFormatFor(flags.date_order, regional)) {
+    err << "kairotex-cli: --date-order must be mdy, dmy or ymd\n";
+    return kExitInputRefused;
+  }
+  try {
+    run.program = LoadChartProgram(DataDirFor(flags.data_dir), regional);
+  } catch (const DataFileError& e) {
+    err << "kairotex-cli: " << e.what() << "\n";
+    return kExitDataFile;
+  }
+
+  ElectionData start;
+  SetChartToNow(start, run.program.options, clock);
+  if (auto error = BuildChartRequest(flags, start, run.program.options[27], run.request)) {
+    err << "kairotex-cli: " << error->message << "\n";
+    return kExitInputRefused;
+  }
+  if (run.request.zodiac) run.program.options[123] = static_cast<float>(*run.request.zodiac);
+  if (run.request.true_node) run.program.options[29] = 1.0f;
+
+  ElectionData election = start;
+  if (!run.request.running_clock) {
+    const auto stored =
+        StoreElectionData(run.request.entry, run.request.settings.MeridianOrMorinus(), messages);
+    if (!stored) return kExitInputRefused;
+    election = *stored;
+  }
+  CalculateChart(run.state, election, run.request.settings, run.program.Context(clock, messages));
+  return run.state.InputError == 1 ? kExitInputRefused : kExitOk;
+}
+
+}  // namespace kairotex::cli
