@@ -33,6 +33,9 @@ inline constexpr const char* kBufferFullMessage =
 inline constexpr const char* kBufferNearlyFullMessage =
     "The data buffer is nearly full. Please consider clearing the data buffer by clicking on the "
     "'Clear all data' menu item.";
+inline constexpr const char* kAllDataClearedMessage = "All data cleared from buffer.";
+// Once more lines than this are buffered, every shown report warns.
+inline constexpr int kNearlyFullLineCount = 1000;
 
 class ReportBuffer {
  public:

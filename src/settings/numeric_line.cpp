@@ -1,5 +1,6 @@
 #include "settings/numeric_line.h"
 
+#include <cstdlib>
 #include <string>
 
 namespace kairotex {
@@ -23,7 +24,9 @@ double ReadLeadingNumber(std::string_view text) {
     }
   }
   if (!seen_digit) return 0.0;
-  return std::stod(digits);
+  // strtod saturates where stod would throw: a number too long for a double
+  // is read as the largest value, not a fault.
+  return std::strtod(digits.c_str(), nullptr);
 }
 
 double ReadNumericField(std::string_view line) {

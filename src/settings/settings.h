@@ -1,5 +1,6 @@
 // Settings: the options table and its file, name tables, the regional format,
-// the program folder and the program's text formats.
+// the program folder, the window settings file, the user name line, the
+// program's text formats and the safe replacement of files.
 #pragma once
 
 #include "settings/data_file_error.h"
@@ -8,4 +9,7 @@
 #include "settings/options.h"
 #include "settings/program_dir.h"
 #include "settings/regional_format.h"
+#include "settings/safe_file_write.h"
 #include "settings/text_formats.h"
+#include "settings/user_name.h"
+#include "settings/window_settings.h"

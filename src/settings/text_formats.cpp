@@ -3,6 +3,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
+
+#include "settings/numeric_line.h"
 
 namespace kairotex {
 namespace {
@@ -84,6 +87,20 @@ std::string NumberText(double value, int significant, bool leading_blank, bool z
   return text;
 }
 
+std::string Blanks(int count, std::string_view text) {
+  return std::string(count, ' ') + std::string(text);
+}
+
+// The leading number of a column text. Digits no double can hold never come
+// from a report writer; they count as 0 rather than stop the report.
+double LeadingValue(std::string_view text) {
+  try {
+    return ReadLeadingNumber(text);
+  } catch (const std::out_of_range&) {
+    return 0.0;
+  }
+}
+
 }  // namespace
 
 std::string FormatNumber(double value, std::string_view pattern) {
@@ -130,6 +147,42 @@ std::string TwoDigits(int value) {
   std::string text = std::to_string(value);
   if (value >= 0 && value < 10) text.insert(text.begin(), '0');
   return text;
+}
+
+std::string PadTo2(std::string_view text) {
+  return LeadingValue(text) < 10 ? Blanks(1, text) : std::string(text);
+}
+
+std::string PadTo3(std::string_view text) {
+  if (text.starts_with("-0,")) return Blanks(1, text);
+  const double v = LeadingValue(text);
+  if (v >= 10) return Blanks(1, text);
+  if (v >= 0) return Blanks(2, text);
+  if (v > -10) return Blanks(1, text);
+  return std::string(text);
+}
+
+std::string PadTo4(std::string_view text) {
+  if (text.starts_with("-0,")) return Blanks(2, text);
+  const double v = LeadingValue(text);
+  if (v >= 100) return Blanks(1, text);
+  if (v >= 10) return Blanks(2, text);
+  if (v >= 0) return Blanks(3, text);
+  if (v > -10) return Blanks(2, text);
+  if (v > -100) return Blanks(1, text);
+  return std::string(text);
+}
+
+std::string FormatMediumTime(double day_fraction) {
+  constexpr long long kSecondsPerDay = 86400;
+  if (!std::isfinite(day_fraction)) day_fraction = 0;
+  const double fraction = day_fraction - std::floor(day_fraction);
+  long long seconds = std::llround(fraction * kSecondsPerDay);
+  if (seconds >= kSecondsPerDay) seconds -= kSecondsPerDay;  // rounded up to midnight
+  const int hour24 = static_cast<int>(seconds / 3600);
+  const int minute = static_cast<int>(seconds % 3600 / 60);
+  const int hour12 = hour24 % 12 == 0 ? 12 : hour24 % 12;
+  return TwoDigits(hour12) + ':' + TwoDigits(minute) + (hour24 < 12 ? " AM" : " PM");
 }
 
 }  // namespace kairotex

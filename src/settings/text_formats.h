@@ -31,4 +31,19 @@ std::string FormatDayMonthYear(int day, int month, int year);
 // Two-digit text with a leading "0" below 10.
 std::string TwoDigits(int value);
 
+// Right-justify a number's text for report columns, by the value of its
+// leading number (which stops at a decimal comma). A text beginning "-0,"
+// reads as 0, so it is recognised first and padded as the negative it is.
+// PadTo2: one blank below 10. PadTo3: width 3 up to 999 ("-0,5" -> " -0,5").
+// PadTo4: width 4 up to 9999 ("-0,5" -> "  -0,5").
+std::string PadTo2(std::string_view numeric_text);
+std::string PadTo3(std::string_view numeric_text);
+std::string PadTo4(std::string_view numeric_text);
+
+// A time of day as "hh:mm AM"/"hh:mm PM" on the 12-hour clock, hours 01 to
+// 12 ("05:30 PM", midnight "12:00 AM"). The value is a fraction of a day;
+// whole days are dropped so that a negative fraction is the time of the day
+// before (-0.25 -> "06:00 PM"); the time is rounded to the second first.
+std::string FormatMediumTime(double day_fraction);
+
 }  // namespace kairotex

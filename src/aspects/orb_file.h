@@ -1,0 +1,18 @@
+// The orb file: seventeen orbs, one a line, as in NATAL.ORB.
+#pragma once
+
+#include <string>
+
+#include "aspects/aspect_codes.h"
+#include "chart/platform.h"
+
+namespace kairotex {
+
+// Reads the orb file at path into orbs: line n sets orbs[n] from the number in
+// its first seven characters. Reading stops at the end of the file, at the first
+// empty line or after line 17; entries not reached keep their values. When the
+// file is missing or cannot be read the user is told, the table is left as it
+// was and the result is false.
+bool ReadOrbFile(const std::string& path, OrbTable& orbs, MessageSink& messages);
+
+}  // namespace kairotex

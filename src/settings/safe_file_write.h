@@ -1,0 +1,18 @@
+// Replacing a file without risking the copy already on disk.
+#pragma once
+
+#include <string>
+
+namespace kairotex {
+
+// The scratch file that WriteFileReplacing fills before it takes the
+// target's place: the target's name with ".new" added, in the same folder.
+std::string ReplacementScratchPath(const std::string& path);
+
+// Writes the bytes to the scratch file, flushes and closes it, then renames
+// it over the target, so a write that fails part-way leaves any existing file
+// as it was. On failure the scratch file is removed, a reason is put into
+// *error (when given) and false is returned.
+bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::string* error);
+
+}  // namespace kairotex

@@ -1,0 +1,253 @@
+// The accidental conditions that follow the dignity table and their points.
+#include "reports/horary_conditions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "horary_test_chart.h"
+#include "reports/horary_debilities.h"
+#include "reports/horary_placements.h"
+#include "reports/horary_receptions.h"
+#include "reports/horary_sun_distance.h"
+
+namespace kairotex {
+namespace {
+
+using test::HoraryTestChart;
+using Objects = std::vector<int>;
+
+TEST(HoraryConditions, PeregrineArePlanetsWithoutOwnDignity) {
+  OwnDignityFlags flags{};
+  flags[kSun] = flags[kMars] = flags[kMoon] = true;
+  EXPECT_EQ(FindPeregrine(flags), (Objects{kMercury, kVenus, kJupiter, kSaturn}));
+}
+
+TEST(HoraryConditions, DetrimentAndFallBySign) {
+  struct Case {
+    int planet;
+    double lon;
+    bool detriment;
+    bool fall;
+  };
+  const Case cases[] = {
+      {kSun, 300.0, true, false},      {kSun, 299.99, false, false},   {kSun, 329.99, true, false},
+      {kSun, 330.0, false, false},     {kSun, 180.0, false, true},     {kMoon, 270.0, true, false},
+      {kMoon, 210.0, false, true},     {kMercury, 240.0, true, false}, {kMercury, 330.0, true, true},
+      {kVenus, 0.0, true, false},      {kVenus, 210.0, true, false},   {kVenus, 150.0, false, true},
+      {kMars, 30.0, true, false},      {kMars, 180.0, true, false},    {kMars, 90.0, false, true},
+      {kJupiter, 60.0, true, false},   {kJupiter, 150.0, true, false}, {kJupiter, 270.0, false, true},
+      {kSaturn, 90.0, true, false},    {kSaturn, 149.99, true, false}, {kSaturn, 150.0, false, false},
+      {kSaturn, 0.0, false, true},     {kSaturn, 30.0, false, false},
+  };
+  for (const Case& c : cases) {
+    HoraryTestChart t;
+    // The others where none of them is debilitated: Leo is nobody's fall and
+    // only Saturn's detriment, so Saturn waits in Scorpio.
+    for (int planet : {kSun, kMercury, kVenus, kMars, kJupiter, kSaturn, kMoon}) {
+      t.Put(planet, planet == kSaturn ? 235.0 : 135.0);
+    }
+    t.Put(c.planet, c.lon);
+    EXPECT_EQ(FindInDetriment(t.chart), c.detriment ? Objects{c.planet} : Objects{})
+        << c.planet << " " << c.lon;
+    EXPECT_EQ(FindInFall(t.chart), c.fall ? Objects{c.planet} : Objects{})
+        << c.planet << " " << c.lon;
+  }
+}
+
+// The planets spread where no two of them receive each other: the Sun in
+// Leo, the Moon in Cancer, the others in their own signs.
+HoraryTestChart NoReceptions() {
+  HoraryTestChart t;
+  t.Put(kSun, 130.0).Put(kMoon, 100.0).Put(kMercury, 70.0).Put(kVenus, 40.0);
+  t.Put(kMars, 10.0).Put(kJupiter, 250.0).Put(kSaturn, 280.0);
+  return t;
+}
+
+TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
+  struct Placement {
+    int planet;
+    double lon;
+  };
+  struct Case {
+    std::vector<Placement> placements;
+    std::vector<ReceptionPair> by_sign;
+    std::vector<ReceptionPair> by_exaltation;
+    std::vector<ReceptionPair> mixed;
+  };
+  const Case cases[] = {
+      {{}, {}, {}, {}},
+      // Sun in Aries (Mars's), Mars in Leo (the Sun's).
+      {{{kSun, 10.0}, {kMars, 130.0}}, {{kSun, kMars}}, {}, {}},
+      // The Moon is last in planet order, so it is named second.
+      {{{kSun, 100.0}, {kMoon, 130.0}}, {{kSun, kMoon}}, {}, {}},
+      // Sun in Libra (Saturn's exaltation), Saturn in Aries (the Sun's).
+      {{{kSun, 190.0}, {kSaturn, 10.0}}, {}, {{kSun, kSaturn}}, {}},
+      // Venus in Capricorn (Mars's exaltation), Mars in Libra (Venus's sign).
+      {{{kVenus, 280.0}, {kMars, 190.0}}, {}, {}, {{kVenus, kMars}}},
+      // Mercury in Virgo is in its own exaltation: no pair.
+      {{{kMercury, 160.0}}, {}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    HoraryTestChart t = NoReceptions();
+    for (const Placement& p : c.placements) t.Put(p.planet, p.lon);
+    const Receptions found = FindReceptions(t.chart);
+    EXPECT_EQ(found.by_sign, c.by_sign);
+    EXPECT_EQ(found.by_exaltation, c.by_exaltation);
+    EXPECT_EQ(found.mixed, c.mixed);
+  }
+}
+
+TEST(HoraryConditions, ReceptionPointsGoToBothPlanets) {
+  HoraryTestChart t = NoReceptions();
+  t.Put(kSun, 10.0).Put(kMars, 130.0);  // by sign
+  HoraryConditions conditions;
+  conditions.receptions = FindReceptions(t.chart);
+  conditions.receptions.by_exaltation.push_back({kVenus, kMoon});
+  StrengthLedger strength;
+  AddConditionPoints(conditions, strength);
+  EXPECT_EQ(strength.Total(kSun), 5);
+  EXPECT_EQ(strength.Total(kMars), 5);
+  EXPECT_EQ(strength.Total(kVenus), 4);
+  EXPECT_EQ(strength.Total(kMoon), 4);
+}
+
+TEST(HoraryConditions, CazimiCombustAndUnderTheBeams) {
+  struct Case {
+    double sun;
+    double mercury;
+    float combustion_orb;  // option 32
+    float any_sign;        // option 30
+    bool cazimi;
+    bool combust;
+    bool under_beams;
+    bool free;
+  };
+  const Case cases[] = {
+      {100.0, 100.2, 8.5, 0, true, false, false, false},
+      {100.0, 100.3, 8.5, 0, false, true, false, false},
+      {100.0, 99.7, 8.5, 0, false, true, false, false},
+      {100.0, 108.4, 8.5, 0, false, true, false, false},
+      {100.0, 108.5, 8.5, 0, false, false, true, false},
+      {100.0, 117.0, 8.5, 0, false, false, true, false},
+      {100.0, 117.01, 8.5, 0, false, false, false, true},
+      {100.0, 125.0, 8.5, 1, false, false, false, true},
+      // 4 degrees apart across the cusp of Leo: never combust.
+      {118.0, 122.0, 8.5, 0, false, false, false, false},
+      {118.0, 122.0, 3.0, 0, false, false, false, false},
+      {118.0, 122.0, 3.0, 1, false, false, true, false},
+      // 359.5 and 0.5 are one degree apart, not 359.
+      {0.5, 359.5, 0.9, 0, false, false, false, false},
+      {0.5, 359.5, 0.9, 1, false, false, true, false},
+      {0.5, 359.5, 1.1, 1, false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    HoraryTestChart t;
+    // The others far from the Sun and from each other's concerns.
+    for (int planet : {kVenus, kMars, kJupiter, kSaturn, kMoon}) {
+      t.Put(planet, std::fmod(c.sun + 90.0, 360.0));
+    }
+    t.Put(kSun, c.sun).Put(kMercury, c.mercury).Option(32, c.combustion_orb).Option(30, c.any_sign);
+    const SunDistanceConditions found = FindSunDistanceConditions(t.chart, t.options);
+    const auto has = [](const Objects& list) { return list == Objects{kMercury}; };
+    EXPECT_EQ(has(found.cazimi), c.cazimi) << c.mercury << " " << c.combustion_orb;
+    EXPECT_EQ(has(found.combust), c.combust) << c.mercury << " " << c.combustion_orb;
+    EXPECT_EQ(has(found.under_sun_beams), c.under_beams) << c.mercury << " " << c.combustion_orb;
+    const bool mercury_free = std::find(found.free_of_sun_beams.begin(),
+                                        found.free_of_sun_beams.end(),
+                                        kMercury) != found.free_of_sun_beams.end();
+    EXPECT_EQ(mercury_free, c.free) << c.mercury;
+  }
+}
+
+TEST(HoraryConditions, SunDistancePoints) {
+  HoraryConditions conditions;
+  conditions.sun_distance.cazimi = {kMercury};
+  conditions.sun_distance.free_of_sun_beams = {kMars};
+  conditions.sun_distance.combust = {kVenus};
+  conditions.sun_distance.under_sun_beams = {kMoon};
+  StrengthLedger strength;
+  AddConditionPoints(conditions, strength);
+  EXPECT_EQ(strength.Total(kMercury), 5);
+  EXPECT_EQ(strength.Total(kMars), 5);
+  EXPECT_EQ(strength.Total(kVenus), -5);
+  EXPECT_EQ(strength.Total(kMoon), -4);
+  EXPECT_EQ(strength.Total(kSun), 0);
+}
+
+TEST(HoraryConditions, ViaCombustaFatefulDegreeAndHouseOfJoy) {
+  HoraryTestChart t;
+  t.Put(kNorthNode, 45.5).Put(kSouthNode, 225.5);  // the node at 15 Taurus
+  t.Put(kSun, 15.9).Put(kMoon, 345.0).Put(kMidheaven, 195.2).Put(kVenus, 224.99);
+  t.Put(kMercury, 10.0).Put(kMars, 5.0).Put(kJupiter, 5.0).Put(kSaturn, 5.0);
+  t.Put(kPartOfFortune, 5.0).Put(kAscendant, 0.0).Put(kChiron, 5.0);
+  EXPECT_EQ(FindInViaCombusta(t.chart), (Objects{kVenus}));
+  EXPECT_EQ(FindAtFatefulDegree(t.chart), (Objects{kSun, kMoon, kMidheaven}));
+}
+
+TEST(HoraryConditions, HouseOfJoyByTheCusps) {
+  // Equal houses from 0 Aries; every planet in its house of joy.
+  HoraryTestChart t(0.0);
+  t.Put(kMercury, 10.0).Put(kMoon, 70.0).Put(kVenus, 130.0).Put(kMars, 160.0);
+  t.Put(kSun, 250.0).Put(kJupiter, 310.0).Put(kSaturn, 340.0);
+  EXPECT_EQ(FindInHouseOfJoy(t.chart, t.options),
+            (Objects{kMercury, kMoon, kVenus, kMars, kSun, kJupiter, kSaturn}));
+
+  // 3 degrees before the 2nd cusp Mercury counts in the 2nd with the rule;
+  // 2 degrees before the 12th cusp Saturn counts in the 12th.
+  t.Put(kMercury, 27.0).Put(kSaturn, 328.0);
+  EXPECT_EQ(FindInHouseOfJoy(t.chart, t.options),
+            (Objects{kMercury, kMoon, kVenus, kMars, kSun, kJupiter}));
+  t.Option(46, 1);
+  EXPECT_EQ(FindInHouseOfJoy(t.chart, t.options),
+            (Objects{kMoon, kVenus, kMars, kSun, kJupiter, kSaturn}));
+}
+
+TEST(HoraryConditions, BesiegedBetweenMarsAndSaturnInOneSign) {
+  struct Case {
+    double mars;
+    double saturn;
+    Objects besieged;
+  };
+  // Venus at 15, the Sun at 10, the Part of Fortune at 19.9, Jupiter at 25.
+  const Case cases[] = {
+      {10.0, 20.0, {kVenus, kPartOfFortune}},
+      {20.0, 10.0, {kVenus, kPartOfFortune}},
+      {9.0, 29.0, {kSun, kVenus, kJupiter, kPartOfFortune}},
+      {10.0, 40.0, {}},  // different signs: nobody
+      {40.0, 50.0, {}},
+  };
+  for (const Case& c : cases) {
+    HoraryTestChart t;
+    t.Put(kVenus, 15.0).Put(kSun, 10.0).Put(kPartOfFortune, 19.9).Put(kJupiter, 25.0);
+    t.Put(kMercury, 100.0).Put(kMoon, 200.0);
+    t.Put(kMars, c.mars).Put(kSaturn, c.saturn);
+    EXPECT_EQ(FindBesieged(t.chart), c.besieged) << c.mars << " " << c.saturn;
+  }
+}
+
+TEST(HoraryConditions, ListedConditionsScoreInReportOrder) {
+  HoraryConditions conditions;
+  conditions.peregrine = {kSaturn};
+  conditions.detriment = {kSaturn};
+  conditions.fall = {kSaturn};
+  conditions.via_combusta = {kSaturn};
+  conditions.fateful_degree = {kSaturn};
+  conditions.house_of_joy = {kSaturn};
+  conditions.receptions.mixed = {{kSun, kSaturn}};
+  conditions.besieged = {kSaturn};
+  StrengthLedger strength;
+  AddConditionPoints(conditions, strength);
+  std::vector<StrengthSource> sources;
+  for (const StrengthEntry& e : strength.EntriesOf(kSaturn)) sources.push_back(e.source);
+  EXPECT_EQ(sources, (std::vector<StrengthSource>{StrengthSource::kPeregrine,
+                                                  StrengthSource::kDetriment, StrengthSource::kFall,
+                                                  StrengthSource::kBesieged}));
+  EXPECT_EQ(strength.Total(kSaturn), -5 - 5 - 4 - 5);
+  EXPECT_EQ(strength.Total(kSun), 0);
+}
+
+}  // namespace
+}  // namespace kairotex
