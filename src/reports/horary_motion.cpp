@@ -44,7 +44,11 @@ SpeedWord SpeedOf(int object, double daily_motion) {
 MotionRate RateOf(double daily_motion) {
   const double speed = std::fabs(daily_motion);
   const double whole = std::floor(speed);
-  return {static_cast<int>(whole), static_cast<int>(std::floor((speed - whole) * 60.0 + 0.5))};
+  MotionRate rate{static_cast<int>(whole),
+                  static_cast<int>(std::floor((speed - whole) * 60.0 + 0.5))};
+  // Minutes that round up to a whole degree carry into it: 0.9999 is 1d 00m, not 0d 60m.
+  if (rate.minutes == 60) rate = {rate.degrees + 1, 0};
+  return rate;
 }
 
 Orientation OrientationOf(double sun_lon, double lon) {

@@ -92,13 +92,10 @@ std::string Blanks(int count, std::string_view text) {
 }
 
 // The leading number of a column text. Digits no double can hold never come
-// from a report writer; they count as 0 rather than stop the report.
+// from a report writer; they count as 0.
 double LeadingValue(std::string_view text) {
-  try {
-    return ReadLeadingNumber(text);
-  } catch (const std::out_of_range&) {
-    return 0.0;
-  }
+  const double value = ReadLeadingNumber(text);
+  return std::isfinite(value) ? value : 0.0;
 }
 
 }  // namespace

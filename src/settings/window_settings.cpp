@@ -23,11 +23,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 std::optional<double> LineValue(std::string_view line) {
   const size_t equals = line.find('=');
   const std::string_view text = equals == std::string_view::npos ? line : line.substr(equals + 1);
-  try {
-    return ReadLeadingNumber(text);
-  } catch (const std::out_of_range&) {
-    return std::nullopt;
-  }
+  const double value = ReadLeadingNumber(text);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 // Rounds half to even into a 16-bit field; values that do not fit leave it alone.

@@ -90,17 +90,10 @@ TEST(HoraryAspectPoints, ObjectsWithoutOrbCountThroughTheirPartner) {
   // The Part of Fortune has no orb of its own; Jupiter's carries it.
   HoraryTestChart t = Spread();
   t.Put(kPartOfFortune, 10.5).Put(kJupiter, 10.2);
-  ExpectPoints(FindAspectPoints(t.chart, t.options),
-               {{kPartOfFortune, kJupiter, kConjunction, 5}}, 10.2);
+  ExpectPoints(FindAspectPoints(t.chart, t.options), {{kPartOfFortune, kJupiter, kConjunction, 5}},
+               10.2);
   t.Orb(kJupiter, 0.0f);
   EXPECT_TRUE(FindAspectPoints(t.chart, t.options).empty());
-}
-
-TEST(HoraryAspectPoints, AddedToTheReceiversStrength) {
-  StrengthLedger strength;
-  AddAspectPoints({{kMercury, kVenus, kConjunction, 5}, {kMercury, kMars, kSquare, -3}}, strength);
-  EXPECT_EQ(strength.Total(kMercury), 2);
-  EXPECT_EQ(strength.EntriesOf(kMercury).size(), 2u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "horary_test_chart.h"
+#include "reports/fixed_stars_table.h"
 #include "reports/horary_debilities.h"
 #include "reports/horary_placements.h"
 #include "reports/horary_receptions.h"
@@ -33,14 +34,14 @@ TEST(HoraryConditions, DetrimentAndFallBySign) {
     bool fall;
   };
   const Case cases[] = {
-      {kSun, 300.0, true, false},      {kSun, 299.99, false, false},   {kSun, 329.99, true, false},
-      {kSun, 330.0, false, false},     {kSun, 180.0, false, true},     {kMoon, 270.0, true, false},
-      {kMoon, 210.0, false, true},     {kMercury, 240.0, true, false}, {kMercury, 330.0, true, true},
-      {kVenus, 0.0, true, false},      {kVenus, 210.0, true, false},   {kVenus, 150.0, false, true},
-      {kMars, 30.0, true, false},      {kMars, 180.0, true, false},    {kMars, 90.0, false, true},
-      {kJupiter, 60.0, true, false},   {kJupiter, 150.0, true, false}, {kJupiter, 270.0, false, true},
-      {kSaturn, 90.0, true, false},    {kSaturn, 149.99, true, false}, {kSaturn, 150.0, false, false},
-      {kSaturn, 0.0, false, true},     {kSaturn, 30.0, false, false},
+      {kSun, 300.0, true, false},    {kSun, 299.99, false, false},   {kSun, 329.99, true, false},
+      {kSun, 330.0, false, false},   {kSun, 180.0, false, true},     {kMoon, 270.0, true, false},
+      {kMoon, 210.0, false, true},   {kMercury, 240.0, true, false}, {kMercury, 330.0, true, true},
+      {kVenus, 0.0, true, false},    {kVenus, 210.0, true, false},   {kVenus, 150.0, false, true},
+      {kMars, 30.0, true, false},    {kMars, 180.0, true, false},    {kMars, 90.0, false, true},
+      {kJupiter, 60.0, true, false}, {kJupiter, 150.0, true, false}, {kJupiter, 270.0, false, true},
+      {kSaturn, 90.0, true, false},  {kSaturn, 149.99, true, false}, {kSaturn, 150.0, false, false},
+      {kSaturn, 0.0, false, true},   {kSaturn, 30.0, false, false},
   };
   for (const Case& c : cases) {
     HoraryTestChart t;
@@ -86,7 +87,9 @@ TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
       // Sun in Libra (Saturn's exaltation), Saturn in Aries (the Sun's).
       {{{kSun, 190.0}, {kSaturn, 10.0}}, {}, {{kSun, kSaturn}}, {}},
       // Venus in Capricorn (Mars's exaltation), Mars in Libra (Venus's sign).
-      {{{kVenus, 280.0}, {kMars, 190.0}}, {}, {}, {{kVenus, kMars}}},
+      {{{kVenus, 280.0}, {kMars, 190.0}, {kSaturn, 310.0}}, {}, {}, {{kVenus, kMars}}},
+      // Mars in Libra and Saturn in Capricorn exalt each other.
+      {{{kMars, 190.0}}, {}, {{kMars, kSaturn}}, {}},
       // Mercury in Virgo is in its own exaltation: no pair.
       {{{kMercury, 160.0}}, {}, {}, {}},
   };
@@ -98,20 +101,6 @@ TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
     EXPECT_EQ(found.by_exaltation, c.by_exaltation);
     EXPECT_EQ(found.mixed, c.mixed);
   }
-}
-
-TEST(HoraryConditions, ReceptionPointsGoToBothPlanets) {
-  HoraryTestChart t = NoReceptions();
-  t.Put(kSun, 10.0).Put(kMars, 130.0);  // by sign
-  HoraryConditions conditions;
-  conditions.receptions = FindReceptions(t.chart);
-  conditions.receptions.by_exaltation.push_back({kVenus, kMoon});
-  StrengthLedger strength;
-  AddConditionPoints(conditions, strength);
-  EXPECT_EQ(strength.Total(kSun), 5);
-  EXPECT_EQ(strength.Total(kMars), 5);
-  EXPECT_EQ(strength.Total(kVenus), 4);
-  EXPECT_EQ(strength.Total(kMoon), 4);
 }
 
 TEST(HoraryConditions, CazimiCombustAndUnderTheBeams) {
@@ -155,26 +144,11 @@ TEST(HoraryConditions, CazimiCombustAndUnderTheBeams) {
     EXPECT_EQ(has(found.cazimi), c.cazimi) << c.mercury << " " << c.combustion_orb;
     EXPECT_EQ(has(found.combust), c.combust) << c.mercury << " " << c.combustion_orb;
     EXPECT_EQ(has(found.under_sun_beams), c.under_beams) << c.mercury << " " << c.combustion_orb;
-    const bool mercury_free = std::find(found.free_of_sun_beams.begin(),
-                                        found.free_of_sun_beams.end(),
-                                        kMercury) != found.free_of_sun_beams.end();
+    const bool mercury_free =
+        std::find(found.free_of_sun_beams.begin(), found.free_of_sun_beams.end(), kMercury) !=
+        found.free_of_sun_beams.end();
     EXPECT_EQ(mercury_free, c.free) << c.mercury;
   }
-}
-
-TEST(HoraryConditions, SunDistancePoints) {
-  HoraryConditions conditions;
-  conditions.sun_distance.cazimi = {kMercury};
-  conditions.sun_distance.free_of_sun_beams = {kMars};
-  conditions.sun_distance.combust = {kVenus};
-  conditions.sun_distance.under_sun_beams = {kMoon};
-  StrengthLedger strength;
-  AddConditionPoints(conditions, strength);
-  EXPECT_EQ(strength.Total(kMercury), 5);
-  EXPECT_EQ(strength.Total(kMars), 5);
-  EXPECT_EQ(strength.Total(kVenus), -5);
-  EXPECT_EQ(strength.Total(kMoon), -4);
-  EXPECT_EQ(strength.Total(kSun), 0);
 }
 
 TEST(HoraryConditions, ViaCombustaFatefulDegreeAndHouseOfJoy) {
@@ -228,25 +202,45 @@ TEST(HoraryConditions, BesiegedBetweenMarsAndSaturnInOneSign) {
   }
 }
 
-TEST(HoraryConditions, ListedConditionsScoreInReportOrder) {
-  HoraryConditions conditions;
-  conditions.peregrine = {kSaturn};
-  conditions.detriment = {kSaturn};
-  conditions.fall = {kSaturn};
-  conditions.via_combusta = {kSaturn};
-  conditions.fateful_degree = {kSaturn};
-  conditions.house_of_joy = {kSaturn};
-  conditions.receptions.mixed = {{kSun, kSaturn}};
-  conditions.besieged = {kSaturn};
+TEST(HoraryConditions, PointsOfEachList) {
+  HoraryConditions c;
+  c.peregrine = c.detriment = c.fall = c.besieged = {kSaturn};
+  c.receptions.by_sign = {{kSun, kMars}};
+  c.receptions.by_exaltation = {{kVenus, kMoon}};
+  c.receptions.mixed = {{kMercury, kJupiter}};                      // listed only
+  c.via_combusta = c.fateful_degree = c.house_of_joy = {kJupiter};  // listed only
+  c.sun_distance.cazimi = {kMercury};
+  c.sun_distance.free_of_sun_beams = {kMars};
+  c.sun_distance.combust = {kVenus};
+  c.sun_distance.under_sun_beams = {kMoon};
+  c.fixed_stars = {{kSun, kRegulusIndex},
+                   {kJupiter, kSpicaIndex},
+                   {kPartOfFortune, kAlgolIndex},
+                   {kChiron, 1}};  // Alcyone: listed only
   StrengthLedger strength;
-  AddConditionPoints(conditions, strength);
-  std::vector<StrengthSource> sources;
-  for (const StrengthEntry& e : strength.EntriesOf(kSaturn)) sources.push_back(e.source);
-  EXPECT_EQ(sources, (std::vector<StrengthSource>{StrengthSource::kPeregrine,
-                                                  StrengthSource::kDetriment, StrengthSource::kFall,
-                                                  StrengthSource::kBesieged}));
-  EXPECT_EQ(strength.Total(kSaturn), -5 - 5 - 4 - 5);
-  EXPECT_EQ(strength.Total(kSun), 0);
+  AddConditionPoints(c, strength);
+  struct Expected {
+    int object;
+    int total;
+  };
+  const Expected expected[] = {
+      {kSaturn, -5 - 5 - 4 - 5},
+      {kSun, 5 + 6},
+      {kMars, 5 + 5},
+      {kVenus, 4 - 5},
+      {kMoon, 4 - 4},
+      {kMercury, 5},
+      {kJupiter, 5},
+      {kPartOfFortune, -5},
+      {kChiron, 0},
+  };
+  for (const Expected& e : expected) EXPECT_EQ(strength.Total(e.object), e.total) << e.object;
+
+  std::vector<StrengthSource> saturn;
+  for (const StrengthEntry& e : strength.EntriesOf(kSaturn)) saturn.push_back(e.source);
+  EXPECT_EQ(saturn,
+            (std::vector<StrengthSource>{StrengthSource::kPeregrine, StrengthSource::kDetriment,
+                                         StrengthSource::kFall, StrengthSource::kBesieged}));
 }
 
 }  // namespace

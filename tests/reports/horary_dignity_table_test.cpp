@@ -61,7 +61,7 @@ TEST(HoraryDignityTable, OwnColumnsScoreFiveToOne) {
   StrengthLedger ledger;
   AddDignityRowPoints(row, ledger);
   const std::vector<StrengthSource> expected = {
-      StrengthSource::kOwnSign, StrengthSource::kOwnFace, StrengthSource::kDirect,
+      StrengthSource::kOwnSign, StrengthSource::kOwnFace,     StrengthSource::kDirect,
       StrengthSource::kFast,    StrengthSource::kOrientation, StrengthSource::kHouse};
   EXPECT_EQ(SourcesOf(ledger, kMars), expected);
   // Sun at 100 is 100 degrees ahead: Mars is oriental, +2.
@@ -74,7 +74,8 @@ TEST(HoraryDignityTable, TriplicityByDayOrNightFromTheSunsHouse) {
     bool night;
     int aries_triplicity;
   };
-  const Case cases[] = {{7, false, kSun}, {12, false, kSun}, {6, true, kJupiter}, {1, true, kJupiter}};
+  const Case cases[] = {
+      {7, false, kSun}, {12, false, kSun}, {6, true, kJupiter}, {1, true, kJupiter}};
   for (const Case& c : cases) {
     HoraryTestChart t = WithSunInHouse(c.sun_house);
     t.Put(kMars, 5.0);
@@ -92,12 +93,12 @@ TEST(HoraryDignityTable, SpeedWordAgainstTheMeanMotion) {
     SpeedWord word;
   };
   const Case cases[] = {
-      {kMars, 0.008, SpeedWord::kStationary},    {kMars, -0.008, SpeedWord::kStationary},
-      {kMars, 0.0084, SpeedWord::kSlow},         {kMars, 0.6, SpeedWord::kFast},
-      {kMars, 0.524344, SpeedWord::kAverage},    {kSun, 1.01, SpeedWord::kFast},
-      {kMercury, -1.2, SpeedWord::kFast},        {kJupiter, -0.05, SpeedWord::kSlow},
-      {kSaturn, 0.05, SpeedWord::kFast},         {kMoon, 12.0, SpeedWord::kSlow},
-      {kMoon, 14.2, SpeedWord::kFast},           {kVenus, 0.9856103, SpeedWord::kAverage},
+      {kMars, 0.008, SpeedWord::kStationary}, {kMars, -0.008, SpeedWord::kStationary},
+      {kMars, 0.0084, SpeedWord::kSlow},      {kMars, 0.6, SpeedWord::kFast},
+      {kMars, 0.524344, SpeedWord::kAverage}, {kSun, 1.01, SpeedWord::kFast},
+      {kMercury, -1.2, SpeedWord::kFast},     {kJupiter, -0.05, SpeedWord::kSlow},
+      {kSaturn, 0.05, SpeedWord::kFast},      {kMoon, 12.0, SpeedWord::kSlow},
+      {kMoon, 14.2, SpeedWord::kFast},        {kVenus, 0.9856103, SpeedWord::kAverage},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(SpeedOf(c.object, c.motion), c.word) << c.object << " " << c.motion;
@@ -112,7 +113,8 @@ TEST(HoraryDignityTable, RateInDegreesAndRoundedMinutes) {
     int degrees;
     int minutes;
   };
-  const Case cases[] = {{13.5, 13, 30}, {-1.25, 1, 15}, {0.0082, 0, 0}, {0.9999, 0, 60}, {0.6, 0, 36}};
+  const Case cases[] = {
+      {13.5, 13, 30}, {-1.25, 1, 15}, {0.0082, 0, 0}, {0.9999, 1, 0}, {0.6, 0, 36}};
   for (const Case& c : cases) {
     const MotionRate rate = RateOf(c.motion);
     EXPECT_EQ(rate.degrees, c.degrees) << c.motion;
@@ -131,9 +133,8 @@ TEST(HoraryDignityTable, MotionPoints) {
       {kMars, -0.6, true, -5},     // retrograde: no direct or speed points
       {kMars, -0.001, true, -5},   // even when stationary
       {kMars, 0.6, false, 4 + 2},  // direct and fast
-      {kMercury, 0.005, false, 4 - 2},
-      {kMars, 0.524344, false, 4},  // average speed
-      {kSun, 1.01, false, 2},       // the lights get no direct points
+      {kMercury, 0.005, false, 4 - 2}, {kMars, 0.524344, false, 4},  // average speed
+      {kSun, 1.01, false, 2},  // the lights get no direct points
       {kMoon, 12.0, false, -2},
   };
   for (const Case& c : cases) {
@@ -166,10 +167,14 @@ TEST(HoraryDignityTable, OrientationToTheSun) {
   };
   // The Sun at 100.
   const Case cases[] = {
-      {kMercury, 90.0, Orientation::kOriental, -2},  {kMercury, 110.0, Orientation::kOccidental, 2},
-      {kVenus, 200.0, Orientation::kOccidental, 2},  {kMars, 90.0, Orientation::kOriental, 2},
-      {kSaturn, 110.0, Orientation::kOccidental, -2}, {kJupiter, 280.0, Orientation::kOriental, 2},
-      {kMoon, 110.0, Orientation::kOccidental, 2},   {kMoon, 90.0, Orientation::kOriental, -2},
+      {kMercury, 90.0, Orientation::kOriental, -2},
+      {kMercury, 110.0, Orientation::kOccidental, 2},
+      {kVenus, 200.0, Orientation::kOccidental, 2},
+      {kMars, 90.0, Orientation::kOriental, 2},
+      {kSaturn, 110.0, Orientation::kOccidental, -2},
+      {kJupiter, 280.0, Orientation::kOriental, 2},
+      {kMoon, 110.0, Orientation::kOccidental, 2},
+      {kMoon, 90.0, Orientation::kOriental, -2},
       {kSun, 100.0, Orientation::kOriental, 0},
   };
   for (const Case& c : cases) {
@@ -190,10 +195,10 @@ TEST(HoraryDignityTable, HouseWithTheFiveDegreeRule) {
   };
   // Equal houses from 0 Aries.
   const Case cases[] = {
-      {26.0, 0, 1, 5},    {26.0, 1, 2, 3},    {25.0, 1, 2, 3},   {24.99, 1, 1, 5},
-      {357.0, 0, 12, -5}, {357.0, 1, 1, 5},   {160.0, 0, 6, -2}, {215.0, 0, 8, -2},
-      {250.0, 0, 9, 2},   {80.0, 0, 3, 1},    {100.0, 0, 4, 4},  {190.0, 0, 7, 4},
-      {310.0, 0, 11, 4},  {275.0, 0, 10, 5},  {130.0, 0, 5, 3},  {148.0, 2, 6, -2},
+      {26.0, 0, 1, 5},    {26.0, 1, 2, 3},   {25.0, 1, 2, 3},   {24.99, 1, 1, 5},
+      {357.0, 0, 12, -5}, {357.0, 1, 1, 5},  {160.0, 0, 6, -2}, {215.0, 0, 8, -2},
+      {250.0, 0, 9, 2},   {80.0, 0, 3, 1},   {100.0, 0, 4, 4},  {190.0, 0, 7, 4},
+      {310.0, 0, 11, 4},  {275.0, 0, 10, 5}, {130.0, 0, 5, 3},  {148.0, 2, 6, -2},
   };
   for (const Case& c : cases) {
     HoraryTestChart t(0.0);
@@ -223,9 +228,9 @@ TEST(HoraryDignityTable, PartOfFortuneRowHasNoMotionAndScoresNothing) {
 
 TEST(HoraryDignityTable, OwnDignityFlagsFromAnyColumn) {
   HoraryTestChart t = WithSunInHouse(7);
-  t.Put(kMars, 21.0)      // own sign and term
-      .Put(kVenus, 50.0)  // Taurus: own sign
-      .Put(kSaturn, 40.0)  // Taurus, Mercury's term, Moon's face: nothing of its own
+  t.Put(kMars, 21.0)         // own sign and term
+      .Put(kVenus, 50.0)     // Taurus: own sign
+      .Put(kSaturn, 40.0)    // Taurus, Mercury's term, Moon's face: nothing of its own
       .Put(kJupiter, 95.0);  // Cancer, Mars's term: own exaltation
   const OwnDignityFlags flags = OwnDignityFlagsOf(ComputeDignityRows(t.chart, t.options));
   EXPECT_TRUE(flags[kMars]);

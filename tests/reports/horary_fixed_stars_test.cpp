@@ -1,5 +1,5 @@
-// Conjunctions with the fixed stars: the bands, their ends, Algol's orb, the
-// band across 0 Aries, and the points of the royal stars and Algol.
+// Conjunctions with the fixed stars: the bands, their ends, Algol's orb and
+// the band across 0 Aries.
 #include <gtest/gtest.h>
 
 #include <string_view>
@@ -8,7 +8,6 @@
 #include "horary_test_chart.h"
 #include "reports/fixed_stars.h"
 #include "reports/fixed_stars_table.h"
-#include "reports/horary_conditions.h"
 
 namespace kairotex {
 namespace {
@@ -88,22 +87,6 @@ TEST(HoraryFixedStars, ObjectsInOrderNodesLeftOut) {
   EXPECT_EQ(hits[0].object, kSun);
   EXPECT_EQ(hits[1].object, kPartOfFortune);
   EXPECT_EQ(hits[2].object, kChiron);
-}
-
-TEST(HoraryFixedStars, RegulusSpicaAndAlgolPoints) {
-  HoraryConditions conditions;
-  conditions.fixed_stars = {{kSun, kRegulusIndex},
-                            {kMoon, kSpicaIndex},
-                            {kMars, kAlgolIndex},
-                            {kPartOfFortune, kRegulusIndex},
-                            {kVenus, 1}};  // Alcyone: listed only
-  StrengthLedger strength;
-  AddConditionPoints(conditions, strength);
-  EXPECT_EQ(strength.Total(kSun), 6);
-  EXPECT_EQ(strength.Total(kMoon), 5);
-  EXPECT_EQ(strength.Total(kMars), -5);
-  EXPECT_EQ(strength.Total(kPartOfFortune), 6);
-  EXPECT_EQ(strength.Total(kVenus), 0);
 }
 
 }  // namespace

@@ -90,9 +90,9 @@ TEST(HoraryPartOfFortune, SignPoints) {
     int points;
   };
   const Case cases[] = {
-      {35.0, 5},   {345.0, 5},  {100.0, 4}, {130.0, 4},  {190.0, 4},  {245.0, 4},
-      {65.0, 3},   {160.0, 2},  {157.0, 2}, {167.99, 2}, {168.0, 0},  {150.5, 0},
-      {15.0, -5},  {215.0, -5}, {275.0, -5}, {305.0, -5},
+      {35.0, 5},  {345.0, 5},  {100.0, 4},  {130.0, 4},  {190.0, 4}, {245.0, 4},
+      {65.0, 3},  {160.0, 2},  {157.0, 2},  {167.99, 2}, {168.0, 0}, {150.5, 0},
+      {15.0, -5}, {215.0, -5}, {275.0, -5}, {305.0, -5},
   };
   for (const Case& c : cases) {
     const HoraryTestChart t = FortuneChart(c.fortune);
@@ -111,7 +111,10 @@ TEST(HoraryPartOfFortune, TermsOfMarsOrSaturn) {
     const HoraryTestChart t = FortuneChart(c.fortune);
     const PartOfFortuneScore score = ScorePartOfFortune(t.chart, t.options);
     EXPECT_EQ(PointsFor(score, FortuneCondition::kMaleficTerm), c.points) << c.fortune;
-    if (c.points != 0) EXPECT_EQ(score.contributions[0].condition, FortuneCondition::kMaleficTerm);
+    if (c.points != 0) {
+      // The term column comes before the rest of the score.
+      EXPECT_EQ(score.contributions[0].condition, FortuneCondition::kMaleficTerm);
+    }
   }
 }
 
@@ -124,10 +127,18 @@ TEST(HoraryPartOfFortune, HousePointsWithItsOwnFiveDegreeRule) {
     int points;
   };
   const Case cases[] = {
-      {6, 0, 0, 100.0, -4}, {8, 0, 0, 100.0, -4}, {12, 0, 0, 100.0, -5}, {3, 0, 0, 100.0, 1},
-      {9, 0, 0, 100.0, 2},  {5, 0, 0, 100.0, 3},  {10, 0, 0, 100.0, 5},  {11, 0, 0, 100.0, 4},
+      {6, 0, 0, 100.0, -4},
+      {8, 0, 0, 100.0, -4},
+      {12, 0, 0, 100.0, -5},
+      {3, 0, 0, 100.0, 1},
+      {9, 0, 0, 100.0, 2},
+      {5, 0, 0, 100.0, 3},
+      {10, 0, 0, 100.0, 5},
+      {11, 0, 0, 100.0, 4},
       // 27 Aries is 3 degrees before the 2nd cusp of equal houses from 0 Aries.
-      {1, 1, 0, 27.0, 3},   {1, 0, 0, 27.0, 5},   {1, 0, 1, 27.0, 5},
+      {1, 1, 0, 27.0, 3},
+      {1, 0, 0, 27.0, 5},
+      {1, 0, 1, 27.0, 5},
   };
   for (const Case& c : cases) {
     HoraryTestChart t = FortuneChart(c.fortune);
@@ -145,9 +156,9 @@ TEST(HoraryPartOfFortune, AlgolRegulusAndSpica) {
     int points;
   };
   const Case cases[] = {
-      {57.5, 1.5, FortuneCondition::kAlgol, -4}, {57.6, 1.5, FortuneCondition::kAlgol, 0},
-      {54.6, 1.5, FortuneCondition::kAlgol, -4}, {54.6, 1.0, FortuneCondition::kAlgol, 0},
-      {149.0, 0, FortuneCondition::kRegulus, 6}, {150.7, 0, FortuneCondition::kRegulus, 6},
+      {57.5, 1.5, FortuneCondition::kAlgol, -4},  {57.6, 1.5, FortuneCondition::kAlgol, 0},
+      {54.6, 1.5, FortuneCondition::kAlgol, -4},  {54.6, 1.0, FortuneCondition::kAlgol, 0},
+      {149.0, 0, FortuneCondition::kRegulus, 6},  {150.7, 0, FortuneCondition::kRegulus, 6},
       {150.71, 0, FortuneCondition::kRegulus, 0}, {203.0, 0, FortuneCondition::kSpica, 5},
   };
   for (const Case& c : cases) {

@@ -74,8 +74,8 @@ TEST(HoraryStrictures, MoonLateAndInViaCombusta) {
     bool via_combusta;
   };
   const Case cases[] = {
-      {195.0, false, true}, {225.0, false, false}, {224.99, true, true},
-      {194.99, false, false}, {57.0, true, false},  {56.99, false, false},
+      {195.0, false, true},   {225.0, false, false}, {224.99, false, true},
+      {194.99, false, false}, {57.0, true, false},   {56.99, false, false},
   };
   for (const Case& c : cases) {
     HoraryTestChart t(15.0);
