@@ -32,8 +32,12 @@ inline constexpr int kOrbCount = 17;
 using OrbTable = std::array<float, kOrbCount + 1>;
 
 // Glyph characters of the HORARY font (Latin-1 codes).
-inline constexpr int ObjectGlyph(int object) { return 223 + object; }
-inline constexpr int AspectGlyph(int code) { return 159 + code; }
+inline constexpr int ObjectGlyph(int object) {
+  return 223 + object;
+}
+inline constexpr int AspectGlyph(int code) {
+  return 159 + code;
+}
 inline constexpr int kEarthGlyph = 236;
 inline constexpr int kParallelGlyph = 166;
 inline constexpr int kContraparallelGlyph = 177;

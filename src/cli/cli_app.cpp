@@ -61,7 +61,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   chart->add_flag("--json", json, "one JSON object instead of the table");
 
   ReportFlags report_flags;
-  CLI::App* report = app.add_subcommand("report", "write reports of the chart, as the Data menu does");
+  CLI::App* report =
+      app.add_subcommand("report", "write reports of the chart, as the Data menu does");
   AddChartFlags(*report, flags);
   AddReportFlags(*report, report_flags);
   report->add_option("names", report_flags.names, "reports to run in order: basics")->required();

@@ -25,11 +25,16 @@ int PlanetOrbAspect(double s, double orb, bool node_in_pair) {
 
 double ExactAngleOf(int code) {
   switch (code) {
-    case 3: return 60.0;
-    case 4: return 90.0;
-    case 5: return 120.0;
-    case 6: return 180.0;
-    default: return 0.0;
+    case 3:
+      return 60.0;
+    case 4:
+      return 90.0;
+    case 5:
+      return 120.0;
+    case 6:
+      return 180.0;
+    default:
+      return 0.0;
   }
 }
 

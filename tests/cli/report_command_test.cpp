@@ -21,10 +21,10 @@ struct CliRun {
 const FixedClock kClock({2026, 12, 6, 10, 49, 30});
 
 // 1990 March 21, 6.15 P.M., New York (zone 5): a chart of our own choosing.
-const std::vector<std::string> kChart = {"--date", "1990-03-21", "--time", "6.15", "--pm",
-                                         "--zone", "5", "--lon", "73w59", "--lat", "40n45",
-                                         "--name", "Test", "--data-dir", test::DataDir(),
-                                         "--date-order", "mdy"};
+const std::vector<std::string> kChart = {
+    "--date", "1990-03-21", "--time",        "6.15",         "--pm",  "--zone",
+    "5",      "--lon",      "73w59",         "--lat",        "40n45", "--name",
+    "Test",   "--data-dir", test::DataDir(), "--date-order", "mdy"};
 
 CliRun RunCommand(const std::string& command, std::vector<std::string> args) {
   args.insert(args.begin(), kChart.begin(), kChart.end());
