@@ -39,10 +39,7 @@ void TakePresentMoment(ChartState& s, const ChartContext& c) {
   s.ChartMonth = static_cast<int16_t>(now.month);
   s.ChartDay = static_cast<int16_t>(now.day);
   s.ChartYear = static_cast<int16_t>(now.year);
-  int hour = now.hour;
-  if (hour == 0) hour = 12;
-  if (hour > 12) hour -= 12;
-  s.ChartTimeHMM = static_cast<float>(hour + now.minute / 100.0);
+  s.ChartTimeHMM = static_cast<float>(TwelveHourClockHour(now.hour) + now.minute / 100.0);
   s.AmPm = now.hour >= 12 ? "P.M." : "A.M.";
   s.ChartDateText = RegionalDateText(c.regional, now.month, now.day, now.year);
   const OptionsTable& o = c.options;

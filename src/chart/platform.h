@@ -12,6 +12,12 @@ struct LocalDateTime {
   int hour = 0, minute = 0, second = 0;  // 24-hour clock
 };
 
+// The hour of a 24-hour time on the 12-hour clock: 0 is 12 A.M., 13 is 1 P.M.
+inline int TwelveHourClockHour(int hour24) {
+  if (hour24 == 0) return 12;
+  return hour24 > 12 ? hour24 - 12 : hour24;
+}
+
 class Clock {
  public:
   virtual ~Clock() = default;

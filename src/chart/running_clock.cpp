@@ -11,10 +11,7 @@ void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
   e.Month = static_cast<int16_t>(now.month);
   e.Day = static_cast<int16_t>(now.day);
   e.Year = static_cast<int16_t>(now.year);
-  int hour = now.hour;
-  if (hour == 0) hour = 12;
-  if (hour > 12) hour -= 12;
-  e.Hour = static_cast<int16_t>(hour);
+  e.Hour = static_cast<int16_t>(TwelveHourClockHour(now.hour));
   e.Minute = static_cast<int16_t>(now.minute);
   e.PmFlag = now.hour >= 12 ? 1 : 0;
   e.Zone = o[18];

@@ -41,10 +41,7 @@ std::vector<std::string> HoraryBasicsLines(const HoraryBasicsFacts& facts,
 
 void WriteHoraryBasics(ReportContext& context) {
   const HoraryBasicsFacts facts = ComputeHoraryBasics(context.chart, context.options);
-  for (const std::string& line : HoraryBasicsLines(facts, context.chart)) {
-    context.buffer.current_line = line;
-    context.buffer.AppendLine();
-  }
+  context.buffer.AppendLines(HoraryBasicsLines(facts, context.chart));
 }
 
 }  // namespace kairotex

@@ -67,4 +67,11 @@ std::string ReportBuffer::ReportText(const std::string& line_end) const {
   return text;
 }
 
+void ReportBuffer::AppendLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    current_line = line;
+    AppendLine();
+  }
+}
+
 }  // namespace kairotex

@@ -50,6 +50,8 @@ class ReportBuffer {
   // 32767 lines the buffer-full message is shown and the line is lost.
   void AppendLine();
   void AppendBlankLine();
+  // Appends each line in turn, as a writer setting the current line would.
+  void AppendLines(const std::vector<std::string>& lines);
   // Closes the report with an empty line and shows it in the view, captioned
   // with the title text followed by "Data". Nothing happens when the view is
   // minimised or the data buffer is empty. Warns once more than 1000 lines are buffered.

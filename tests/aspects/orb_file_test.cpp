@@ -6,19 +6,11 @@
 #include <fstream>
 #include <vector>
 
+#include "test_messages.h"
 #include "test_paths.h"
 
 namespace kairotex {
 namespace {
-
-class RecordingMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
-    texts.emplace_back(text);
-    titles.emplace_back(title);
-  }
-  std::vector<std::string> texts, titles;
-};
 
 OrbTable Filled(float value) {
   OrbTable orbs;
@@ -34,7 +26,7 @@ std::string WriteOrbFile(const std::string& text) {
 
 TEST(OrbFile, DeliveredNatalOrbFillsAllSeventeen) {
   OrbTable orbs = Filled(-1);
-  RecordingMessages messages;
+  test::RecordingMessages messages;
   ASSERT_TRUE(ReadOrbFile(test::DataDir() + "/NATAL.ORB", orbs, messages));
   for (int n = 1; n <= kOrbCount; ++n) EXPECT_GE(orbs[n], 0.0f) << "line " << n;
   EXPECT_EQ(orbs[1], 8.0f);
@@ -62,7 +54,7 @@ TEST(OrbFile, ReadsUpToTheFirstEmptyLineAndKeepsTheRest) {
   };
   for (const Case& c : cases) {
     OrbTable orbs = Filled(99);
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_TRUE(ReadOrbFile(WriteOrbFile(c.text), orbs, messages)) << c.name;
     OrbTable expected = Filled(99);
     for (std::size_t i = 0; i < c.read.size(); ++i) expected[i + 1] = c.read[i];
@@ -82,7 +74,7 @@ TEST(OrbFile, MissingOrUnreadableFileWarnsAndKeepsTheTable) {
   };
   for (const auto& c : cases) {
     OrbTable orbs = Filled(4);
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_FALSE(ReadOrbFile(c.path, orbs, messages)) << c.path;
     EXPECT_EQ(orbs, Filled(4)) << c.path;
     ASSERT_EQ(messages.texts.size(), 1u) << c.path;

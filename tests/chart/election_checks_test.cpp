@@ -6,17 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "test_messages.h"
+
 namespace kairotex {
 namespace {
-
-class RecordingMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
-    texts.emplace_back(text);
-    titles.emplace_back(title);
-  }
-  std::vector<std::string> texts, titles;
-};
 
 ElectionEntry NewYork() {
   ElectionEntry e;
@@ -37,8 +30,8 @@ ElectionEntry NewYork() {
 }
 
 int Refusals(const ElectionEntry& e, bool meridian_or_morinus = false,
-             RecordingMessages* out = nullptr) {
-  RecordingMessages messages;
+             test::RecordingMessages* out = nullptr) {
+  test::RecordingMessages messages;
   const int error = ValidateElectionData(e, meridian_or_morinus, messages);
   EXPECT_EQ(error != 0, !messages.texts.empty());
   if (out) *out = messages;
@@ -46,7 +39,7 @@ int Refusals(const ElectionEntry& e, bool meridian_or_morinus = false,
 }
 
 TEST(ElectionChecks, AGoodEntryIsStoredAsTyped) {
-  RecordingMessages messages;
+  test::RecordingMessages messages;
   const auto stored = StoreElectionData(NewYork(), false, messages);
   ASSERT_TRUE(stored);
   EXPECT_TRUE(messages.texts.empty());
@@ -84,13 +77,13 @@ TEST(ElectionChecks, EachBadFieldIsRefusedWithTheProgramsWords) {
   for (const Case& c : cases) {
     ElectionEntry e = NewYork();
     c.spoil(e);
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_GE(Refusals(e, false, &messages), 1) << c.what;
     for (size_t i = 0; i < messages.texts.size(); ++i) {
       EXPECT_EQ(messages.texts[i], "Error in election data. Please correct.") << c.what;
       EXPECT_EQ(messages.titles[i], "Warning!") << c.what;
     }
-    RecordingMessages store_messages;
+    test::RecordingMessages store_messages;
     EXPECT_FALSE(StoreElectionData(e, false, store_messages)) << c.what;
   }
 }
@@ -124,7 +117,7 @@ TEST(ElectionChecks, HighLatitudesNeedMeridianOrMorinus) {
     ElectionEntry e = NewYork();
     e.lat_degrees = degrees;
     e.lat_minutes = minutes;
-    RecordingMessages messages;
+    test::RecordingMessages messages;
     EXPECT_EQ(Refusals(e, false, &messages), 1);
     EXPECT_EQ(messages.texts[0],
               "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change "

@@ -7,46 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "test_messages.h"
+
 namespace kairotex {
 namespace {
 
-struct Message {
-  std::string text, title;
-  MessageIcon icon;
-};
-
-class RecordedMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
-    all.push_back({std::string(text), std::string(title), icon});
-  }
-  std::vector<Message> all;
-};
-
-class RecordedView : public ReportView {
- public:
-  bool IsMinimised() const override { return minimised; }
-  void ShowReportText(const std::string& text, const std::string& caption) override {
-    shown.push_back(text);
-    last_caption = caption;
-  }
-  bool minimised = false;
-  std::vector<std::string> shown;
-  std::string last_caption;
-};
-
 void AppendLines(ReportBuffer& buffer, int count) {
   for (int i = 0; i < count; ++i) {
-    buffer.current_line = "line " + std::to_string(i + 1);
+    buffer.current_line = std::to_string(i + 1).insert(0, "line ");
     buffer.AppendLine();
   }
 }
 
 TEST(ReportBuffer, ShownReportEndsWithClosingLineAndSpareSlot) {
   for (int n : {1, 2, 7}) {
-    RecordedMessages messages;
+    test::RecordingMessages messages;
     ReportBuffer buffer(messages);
-    RecordedView view;
+    test::RecordingView view;
     buffer.StartReport();
     AppendLines(buffer, n);
     buffer.ShowReport(view, "T - ");
@@ -66,9 +43,9 @@ TEST(ReportBuffer, ShownReportEndsWithClosingLineAndSpareSlot) {
 }
 
 TEST(ReportBuffer, EachShowingAddsOneMoreEmptyLine) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
-  RecordedView view;
+  test::RecordingView view;
   buffer.StartReport();
   AppendLines(buffer, 3);
   buffer.ShowReport(view, "");
@@ -79,7 +56,7 @@ TEST(ReportBuffer, EachShowingAddsOneMoreEmptyLine) {
 }
 
 TEST(ReportBuffer, AppendLineKeepsTheCurrentLineAndBlankLineEmptiesIt) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
   buffer.current_line = "kept";
   buffer.AppendLine();
@@ -92,7 +69,7 @@ TEST(ReportBuffer, AppendLineKeepsTheCurrentLineAndBlankLineEmptiesIt) {
 }
 
 TEST(ReportBuffer, SixteenBitCountRefusesTheLinePast32767) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
   AppendLines(buffer, 32768);
 
@@ -109,7 +86,7 @@ TEST(ReportBuffer, SixteenBitCountRefusesTheLinePast32767) {
   // Every further line gives the message again and is lost; showing still works.
   buffer.AppendBlankLine();
   EXPECT_EQ(messages.all.size(), 2u);
-  RecordedView view;
+  test::RecordingView view;
   buffer.ShowReport(view, "");
   ASSERT_EQ(messages.all.size(), 4u);
   EXPECT_EQ(messages.all[2].text, kBufferFullMessage);
@@ -131,9 +108,9 @@ TEST(ReportBuffer, NearlyFullOnceMoreThan1000LinesAreBuffered) {
   };
   const Case cases[] = {{998, false}, {999, false}, {1000, true}, {1500, true}};
   for (const Case& c : cases) {
-    RecordedMessages messages;
+    test::RecordingMessages messages;
     ReportBuffer buffer(messages);
-    RecordedView view;
+    test::RecordingView view;
     buffer.StartReport();
     AppendLines(buffer, c.appended);
     buffer.ShowReport(view, "");
@@ -148,9 +125,9 @@ TEST(ReportBuffer, NearlyFullOnceMoreThan1000LinesAreBuffered) {
 }
 
 TEST(ReportBuffer, ClearAllDataEmptiesOnlyTheDataBuffer) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
-  RecordedView view;
+  test::RecordingView view;
   buffer.StartReport();
   AppendLines(buffer, 4);
   buffer.ShowReport(view, "");
@@ -171,9 +148,9 @@ TEST(ReportBuffer, ClearAllDataEmptiesOnlyTheDataBuffer) {
 }
 
 TEST(ReportBuffer, MinimisedWindowKeepsTheLinesBuffered) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
-  RecordedView view;
+  test::RecordingView view;
   view.minimised = true;
   buffer.StartReport();
   AppendLines(buffer, 3);
@@ -229,7 +206,7 @@ TEST(ReportHeader, ThreeLinesOfTitleMomentAndPlace) {
     chart.ChartLatitude = c.latitude;
     chart.LatitudeDir = c.lat_dir;
 
-    RecordedMessages messages;
+    test::RecordingMessages messages;
     ReportBuffer buffer(messages);
     buffer.StartReport();
     AppendReportHeader(buffer, chart);

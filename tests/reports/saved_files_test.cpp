@@ -7,31 +7,13 @@
 
 #include "reports/saved_data_file.h"
 #include "settings/safe_file_write.h"
+#include "test_messages.h"
 #include "test_paths.h"
 
 namespace kairotex {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Message {
-  std::string text, title;
-  MessageIcon icon;
-};
-
-class RecordedMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
-    all.push_back({std::string(text), std::string(title), icon});
-  }
-  std::vector<Message> all;
-};
-
-class ShownView : public ReportView {
- public:
-  bool IsMinimised() const override { return false; }
-  void ShowReportText(const std::string&, const std::string&) override {}
-};
 
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -40,7 +22,7 @@ std::string ReadText(const std::string& path) {
 
 void AppendLines(ReportBuffer& buffer, int count) {
   for (int i = 1; i <= count; ++i) {
-    buffer.current_line = "L" + std::to_string(i);
+    buffer.current_line = std::to_string(i).insert(0, "L");
     buffer.AppendLine();
   }
 }
@@ -104,7 +86,7 @@ TEST(SavedDataFile, FormFeedLinesByOption50) {
       {9, 3.5f, {2, 4, 6, 8, 9}},  // 2.5 lines go to 2
   };
   for (const Case& c : cases) {
-    RecordedMessages messages;
+    test::RecordingMessages messages;
     ReportBuffer buffer(messages);
     AppendLines(buffer, c.lines);
     const std::string text = DataFileText(buffer, c.option50);
@@ -115,9 +97,9 @@ TEST(SavedDataFile, FormFeedLinesByOption50) {
 }
 
 TEST(SavedDataFile, SavesEveryBufferedLine) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
-  ShownView view;
+  test::RecordingView view;
   buffer.StartReport();
   AppendLines(buffer, 2);
   buffer.ShowReport(view, "");
@@ -131,7 +113,7 @@ TEST(SavedDataFile, SavesEveryBufferedLine) {
 }
 
 TEST(SavedDataFile, EmptyBufferWritesNothing) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
   const std::string path = test::MakeTempDir("save-empty") + "/EMPTY.DOC";
   EXPECT_FALSE(SaveDataFile(path, buffer, 61, messages));
@@ -143,7 +125,7 @@ TEST(SavedDataFile, EmptyBufferWritesNothing) {
 }
 
 TEST(SavedDataFile, FailedWriteKeepsTheOldFile) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
   AppendLines(buffer, 3);
   const std::string path = test::MakeTempDir("save-fail") + "/OLD.DOC";
@@ -158,9 +140,9 @@ TEST(SavedDataFile, FailedWriteKeepsTheOldFile) {
 }
 
 TEST(PrintFile, PageAndDataGoToPrntFile) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
-  ShownView view;
+  test::RecordingView view;
   const std::string dir = test::MakeTempDir("print");
   const std::string print_file = dir + "/PRNTFILE.XXX";
 
@@ -183,7 +165,7 @@ TEST(PrintFile, PageAndDataGoToPrntFile) {
 }
 
 TEST(PrintFile, EmptyBufferHasNoDataToPrint) {
-  RecordedMessages messages;
+  test::RecordingMessages messages;
   ReportBuffer buffer(messages);
   const std::string dir = test::MakeTempDir("print-empty");
   EXPECT_FALSE(WriteDataPrintFile(dir, buffer, messages));
