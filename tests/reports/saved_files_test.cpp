@@ -1,6 +1,7 @@
 // The saved data file, the proposed file name and the print file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,10 +22,13 @@ std::string ReadText(const std::string& path) {
 }
 
 void AppendLines(ReportBuffer& buffer, int count) {
+  std::vector<std::string> lines;
   for (int i = 1; i <= count; ++i) {
-    buffer.current_line = std::to_string(i).insert(0, "L");
-    buffer.AppendLine();
+    char line[16];
+    std::snprintf(line, sizeof line, "L%d", i);
+    lines.emplace_back(line);
   }
+  buffer.AppendLines(lines);
 }
 
 // The file's CR LF lines, and for each form-feed line the index of the
