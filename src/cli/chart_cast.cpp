@@ -28,14 +28,15 @@ int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream
   if (run.request.zodiac) run.program.options[123] = static_cast<float>(*run.request.zodiac);
   if (run.request.true_node) run.program.options[29] = 1.0f;
 
-  ElectionData election = start;
+  run.election = start;
   if (!run.request.running_clock) {
     const auto stored =
         StoreElectionData(run.request.entry, run.request.settings.MeridianOrMorinus(), messages);
     if (!stored) return kExitInputRefused;
-    election = *stored;
+    run.election = *stored;
   }
-  CalculateChart(run.state, election, run.request.settings, run.program.Context(clock, messages));
+  CalculateChart(run.state, run.election, run.request.settings,
+                 run.program.Context(clock, messages));
   return run.state.InputError == 1 ? kExitInputRefused : kExitOk;
 }
 

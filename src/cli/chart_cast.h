@@ -12,6 +12,7 @@ namespace kairotex::cli {
 struct ChartRun {
   ChartProgram program;
   ChartRequest request;
+  ElectionData election;  // the record the chart was cast from
   ChartState state;
 };
 

@@ -40,18 +40,24 @@ int RunReports(const ChartFlags& chart_flags, const ReportFlags& flags, std::ost
   ChartRun run;
   if (const int status = CastChartFromFlags(chart_flags, clock, err, messages, run)) return status;
 
-  const std::string user_name = flags.user_name.empty() ? ReadUserName("MYNAME") : flags.user_name;
-  const std::string title_text = BuildTitleText(user_name, run.program.options[123]);
+  const std::string user_name =
+      flags.user_name.empty() ? ReadUserName("MYNAME") : flags.user_name;
   const std::string line_end = flags.crlf ? "\r\n" : "\n";
 
   ReportBuffer buffer(messages);
-  ReportContext context{run.state, run.program.options, buffer};
+  ReportContext context(run.state, run.program.options, buffer, &run.program.tables,
+                        run.election.Name);
   ShownReports view;
+  ReportCommandHost host{view, BuildTitleText(user_name, run.program.options[123]), [&] {
+                           CalculateChart(run.state, run.election, run.request.settings,
+                                          run.program.Context(clock, messages));
+                         }};
   for (const std::string& name : flags.names) {
-    RunReportCommand(name, context, view, title_text);
+    RunReportCommand(name, context, host);
     if (view.TakeShown()) out << buffer.ReportText(line_end);
   }
-  if (!flags.save.empty() && !SaveDataFile(flags.save, buffer, run.program.options[50], messages)) {
+  if (!flags.save.empty() &&
+      !SaveDataFile(flags.save, buffer, run.program.options[50], messages)) {
     return kExitDataFile;
   }
   return kExitOk;
