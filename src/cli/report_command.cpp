@@ -40,8 +40,7 @@ int RunReports(const ChartFlags& chart_flags, const ReportFlags& flags, std::ost
   ChartRun run;
   if (const int status = CastChartFromFlags(chart_flags, clock, err, messages, run)) return status;
 
-  const std::string user_name =
-      flags.user_name.empty() ? ReadUserName("MYNAME") : flags.user_name;
+  const std::string user_name = flags.user_name.empty() ? ReadUserName("MYNAME") : flags.user_name;
   const std::string line_end = flags.crlf ? "\r\n" : "\n";
 
   ReportBuffer buffer(messages);
@@ -56,8 +55,7 @@ int RunReports(const ChartFlags& chart_flags, const ReportFlags& flags, std::ost
     RunReportCommand(name, context, host);
     if (view.TakeShown()) out << buffer.ReportText(line_end);
   }
-  if (!flags.save.empty() &&
-      !SaveDataFile(flags.save, buffer, run.program.options[50], messages)) {
+  if (!flags.save.empty() && !SaveDataFile(flags.save, buffer, run.program.options[50], messages)) {
     return kExitDataFile;
   }
   return kExitOk;

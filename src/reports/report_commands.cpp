@@ -12,7 +12,9 @@
 namespace kairotex {
 namespace {
 
-void Show(ReportContext& c, ReportCommandHost& host) { c.buffer.ShowReport(host.view, host.title_text); }
+void Show(ReportContext& c, ReportCommandHost& host) {
+  c.buffer.ShowReport(host.view, host.title_text);
+}
 
 void Begin(ReportContext& c) {
   c.buffer.StartReport();
@@ -73,9 +75,9 @@ struct ReportCommand {
 };
 
 constexpr ReportCommand kCommands[] = {
-    {"basics", HoraryBasics},           {"almutens", HoraryAlmutens},
-    {"degrees", HoraryOtherDegrees},    {"cosmodynes", DataCosmodynes},
-    {"magi", DataMagiAspects},          {"magi-cosmodynes", DataMagiDynes},
+    {"basics", HoraryBasics},        {"almutens", HoraryAlmutens},
+    {"degrees", HoraryOtherDegrees}, {"cosmodynes", DataCosmodynes},
+    {"magi", DataMagiAspects},       {"magi-cosmodynes", DataMagiDynes},
 };
 
 }  // namespace

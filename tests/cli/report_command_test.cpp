@@ -80,6 +80,21 @@ TEST(ReportCommand, RepeatedReportsShareTheBufferAndSaveIt) {
   EXPECT_NE(text.find("  Test - election chart\r\n"), std::string::npos);
 }
 
+TEST(ReportCommand, MagiThenCosmodynesInOneReport) {
+  const CliRun run = RunCommand("report", {"magi-cosmodynes"});
+  ASSERT_EQ(run.status, kExitOk) << run.err;
+  const size_t magi = run.out.find("  Magi Society Aspects for Test");
+  const size_t grid = run.out.find("Power is listed in upper right section.");
+  ASSERT_NE(magi, std::string::npos);
+  ASSERT_NE(grid, std::string::npos);
+  EXPECT_LT(magi, grid);
+  // One header: the Cosmodynes are appended to the Magi report.
+  EXPECT_EQ(run.out.find("  Test - election chart", magi), std::string::npos);
+  const CliRun alone = RunCommand("report", {"cosmodynes"});
+  ASSERT_EQ(alone.status, kExitOk) << alone.err;
+  EXPECT_NE(alone.out.find("  Planet             Power    %"), std::string::npos);
+}
+
 TEST(ReportCommand, UnknownReportIsRefused) {
   const CliRun run = RunCommand("report", {"horoscope"});
   EXPECT_EQ(run.status, kExitInputRefused);

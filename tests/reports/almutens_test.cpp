@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "chart/data_files.h"
@@ -22,7 +23,9 @@ ChartState ChartWithSunIn(int house) {
   ChartState chart;
   for (int i = 1; i <= ObjectCount; ++i)
     chart.ObjectNamePadded[i] = std::string(kObjectNamePadded[i]);
-  chart.HousePosText.replace(0, 2, (house < 10 ? " " : "") + std::to_string(house));
+  char label[3];
+  std::snprintf(label, sizeof label, "%2d", house);
+  chart.HousePosText.replace(0, 2, label);
   return chart;
 }
 
