@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace kairotex::test {
@@ -26,6 +27,11 @@ std::string MakeTempDir(const std::string& tag) {
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir.string();
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path) {

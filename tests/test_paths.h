@@ -13,6 +13,9 @@ std::string SourceDir();     // tests/ itself (golden files)
 // A temporary folder of its own for one test; removed by the caller if wished.
 std::string MakeTempDir(const std::string& tag);
 
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadText(const std::string& path);
+
 // Rows of a comma-separated file, comment lines (#) and the header skipped.
 std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path);
 

@@ -9,27 +9,15 @@
 
 #include "cli/chart_request.h"
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "test_paths.h"
 
 namespace kairotex::cli {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-// 2026 December 6, 10:49:30 local time.
-const FixedClock kClock({2026, 12, 6, 10, 49, 30});
-
 CliRun RunChart(std::vector<std::string> args, const std::string& data_dir = test::DataDir()) {
-  args.insert(args.begin(),
-              {"kairotex-cli", "chart", "--data-dir", data_dir, "--date-order", "mdy"});
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, kClock);
-  return {status, out.str(), err.str()};
+  args.insert(args.begin(), {"chart", "--data-dir", data_dir, "--date-order", "mdy"});
+  return RunCliArgs(args);
 }
 
 TEST(ChartFlags, PlacesAndHouseSystems) {

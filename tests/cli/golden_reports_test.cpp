@@ -11,29 +11,23 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "test_paths.h"
 
 namespace kairotex::cli {
 namespace {
 
 std::string ReadGolden(const std::string& name) {
-  std::ifstream in(test::SourceDir() + "/cli/golden/" + name, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return test::ReadText(test::SourceDir() + "/cli/golden/" + name);
 }
 
 std::string RunReport(const std::string& report, std::vector<std::string> chart) {
-  std::vector<std::string> args = {"kairotex-cli", "report", report};
+  std::vector<std::string> args = {"report", report};
   args.insert(args.end(), chart.begin(), chart.end());
   args.insert(args.end(), {"--data-dir", test::DataDir(), "--date-order", "mdy"});
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const FixedClock clock({2026, 12, 6, 10, 49, 30});
-  EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err, clock), kExitOk)
-      << err.str();
-  return out.str();
+  const CliRun run = RunCliArgs(args);
+  EXPECT_EQ(run.status, kExitOk) << run.err;
+  return run.out;
 }
 
 const std::vector<std::string> kNewYork1990 = {"--date", "1990-03-21", "--time", "6.15",  "--pm",

@@ -8,17 +8,11 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli_run.h"
 #include "test_paths.h"
 
 namespace kairotex::cli {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-const FixedClock kClock({2026, 12, 6, 10, 49, 30});
 
 // 1990 March 21, 6.15 P.M., New York (zone 5): a chart of our own choosing.
 const std::vector<std::string> kChart = {
@@ -28,12 +22,8 @@ const std::vector<std::string> kChart = {
 
 CliRun RunCommand(const std::string& command, std::vector<std::string> args) {
   args.insert(args.begin(), kChart.begin(), kChart.end());
-  args.insert(args.begin(), {"kairotex-cli", command});
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  std::ostringstream out, err;
-  const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, kClock);
-  return {status, out.str(), err.str()};
+  args.insert(args.begin(), command);
+  return RunCliArgs(args);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -16,11 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void AppendLines(ReportBuffer& buffer, int count) {
   std::vector<std::string> lines;
   for (int i = 1; i <= count; ++i) {
@@ -112,7 +107,7 @@ TEST(SavedDataFile, SavesEveryBufferedLine) {
 
   const std::string path = test::MakeTempDir("save") + "/SMITH.DOC";
   ASSERT_TRUE(SaveDataFile(path, buffer, 61, messages));
-  EXPECT_EQ(ReadText(path), "L1\r\nL2\r\n\r\nL1\r\n\r\n\f\r\n");
+  EXPECT_EQ(test::ReadText(path), "L1\r\nL2\r\n\r\nL1\r\n\r\n\f\r\n");
   EXPECT_TRUE(messages.all.empty());
 }
 
@@ -137,7 +132,7 @@ TEST(SavedDataFile, FailedWriteKeepsTheOldFile) {
   fs::create_directory(ReplacementScratchPath(path));
 
   EXPECT_FALSE(SaveDataFile(path, buffer, 61, messages));
-  EXPECT_EQ(ReadText(path), "earlier report\r\n");
+  EXPECT_EQ(test::ReadText(path), "earlier report\r\n");
   ASSERT_EQ(messages.all.size(), 1u);
   EXPECT_NE(messages.all[0].text.find(path), std::string::npos);
   EXPECT_EQ(messages.all[0].title, "Warning!");
@@ -162,9 +157,9 @@ TEST(PrintFile, PageAndDataGoToPrntFile) {
   buffer.ShowReport(view, "");
 
   ASSERT_TRUE(WriteReportPrintFile(dir, buffer, messages));
-  EXPECT_EQ(ReadText(print_file), "L1\r\n\r\n\r\n");
+  EXPECT_EQ(test::ReadText(print_file), "L1\r\n\r\n\r\n");
   ASSERT_TRUE(WriteDataPrintFile(dir, buffer, messages));
-  EXPECT_EQ(ReadText(print_file), "L1\r\nL2\r\n\r\nL1\r\n\r\n\r\n");
+  EXPECT_EQ(test::ReadText(print_file), "L1\r\nL2\r\n\r\nL1\r\n\r\n\r\n");
   EXPECT_TRUE(messages.all.empty());
 }
 

@@ -14,18 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(SafeFileWrite, CreatesAndReplacesByteForByte) {
   const std::string path = test::MakeTempDir("replace") + "/REPORT.DOC";
   const std::string first("one\r\n\0two\r\n", 11);
   ASSERT_TRUE(WriteFileReplacing(path, first, nullptr));
-  EXPECT_EQ(ReadText(path), first);
+  EXPECT_EQ(test::ReadText(path), first);
   ASSERT_TRUE(WriteFileReplacing(path, "x", nullptr));
-  EXPECT_EQ(ReadText(path), "x");
+  EXPECT_EQ(test::ReadText(path), "x");
   EXPECT_FALSE(fs::exists(ReplacementScratchPath(path)));
 }
 
@@ -39,7 +34,7 @@ TEST(SafeFileWrite, FailuresLeaveTheOldFileAndNoScratch) {
   std::string error;
   EXPECT_FALSE(WriteFileReplacing(path, "new text", &error));
   EXPECT_NE(error.find(ReplacementScratchPath(path)), std::string::npos) << error;
-  EXPECT_EQ(ReadText(path), "good old text");
+  EXPECT_EQ(test::ReadText(path), "good old text");
   fs::remove(ReplacementScratchPath(path));
 
   // The target is a folder: the rename fails and the scratch file goes.

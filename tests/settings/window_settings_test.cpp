@@ -22,11 +22,6 @@ void WriteText(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 using Field = double (*)(const WindowSettings&);
 const Field kFontSize = [](const WindowSettings& s) { return s.FontSize; };
 const Field kFontBold = [](const WindowSettings& s) { return s.FontBold; };
@@ -112,7 +107,7 @@ TEST(WindowSettings, WrittenLayout) {
   const std::string dir = test::MakeTempDir("ini-layout");
   std::string error;
   ASSERT_TRUE(SaveWindowSettings(dir, s, &error)) << error;
-  EXPECT_EQ(ReadText(IniPath(dir)),
+  EXPECT_EQ(test::ReadText(IniPath(dir)),
             "[Kairotex] - Do NOT change the order of these variables.\r\n"
             "FontSize= 10.75\r\n"
             "FontBold= 0\r\n"
@@ -159,7 +154,7 @@ TEST(WindowSettings, FailedSaveKeepsTheOldFile) {
   std::string error;
   EXPECT_FALSE(SaveWindowSettings(dir, WindowSettings{}, &error));
   EXPECT_FALSE(error.empty());
-  EXPECT_EQ(ReadText(IniPath(dir)), old_text);
+  EXPECT_EQ(test::ReadText(IniPath(dir)), old_text);
 }
 
 }  // namespace
