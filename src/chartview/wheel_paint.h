@@ -1,0 +1,47 @@
+// What one drawing of the wheel works with: the surface, the chart read only,
+// the options, the data tables, the screen or printer profile, and the kind
+// and style of the chart.
+#pragma once
+
+#include "chart/chart_state.h"
+#include "chart/data_files.h"
+#include "chartview/chartwheel.h"
+#include "chartview/drawing_surface.h"
+#include "chartview/wheel_profile.h"
+#include "settings/options.h"
+
+namespace kairotex::wheel {
+
+enum class ChartKind { kGeocentric, kHeliocentric, kDeclination };
+
+// Declination when the chart says so; heliocentric when its first heading
+// line carries the heliocentric suffix.
+ChartKind KindOfChart(const ChartState& chart);
+
+struct WheelPaint {
+  DrawingSurface& surface;
+  const ChartState& chart;
+  const OptionsTable& options;
+  const DataTables& tables;
+  const WheelProfile& profile;
+  ChartKind kind = ChartKind::kGeocentric;
+  bool european = false;
+  bool chart_exists = true;
+  // The half-page print: white background, black spokes and sextile/trine lines.
+  bool print_background = false;
+
+  bool Declination() const { return kind == ChartKind::kDeclination; }
+  bool Heliocentric() const { return kind == ChartKind::kHeliocentric; }
+  // QBColor of the colour option at this index.
+  Rgb Colour(int option_index) const;
+  // The glyph font in the size of the option at this index.
+  void UseFont(int size_option_index, bool bold = false) const;
+  // The glyph that stands for an object: the Earth for the Sun of a
+  // heliocentric chart.
+  int ObjectGlyphCode(int object) const;
+};
+
+WheelPaint MakeWheelPaint(DrawingSurface& surface, const WheelInputs& inputs,
+                          const WheelProfile& profile, bool print_background);
+
+}  // namespace kairotex::wheel

@@ -1,0 +1,181 @@
+// Where the glyphs go: slots of the American wheel, the European crowding
+// rule, full houses, and the declination chart's sectors.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "wheel_test_chart.h"
+
+namespace kairotex::test {
+namespace {
+
+struct GlyphPlace {
+  int object;
+  double angle, radius, x, y;
+};
+
+// Every object glyph of the paint, in the planet glyph font.
+std::vector<GlyphPlace> GlyphPlaces(const RecordingSurface& surface) {
+  std::vector<GlyphPlace> places;
+  for (int object = 1; object <= ObjectCount; ++object) {
+    for (const DrawnText& t : ObjectGlyphs(surface, object)) {
+      places.push_back({object, AngleOf(t.x, t.y), RadiusOf(t.x, t.y), t.x, t.y});
+    }
+  }
+  return places;
+}
+
+GlyphPlace PlaceOf(const RecordingSurface& surface, int object) {
+  const auto glyphs = ObjectGlyphs(surface, object);
+  EXPECT_EQ(glyphs.size(), 1u) << "object " << object;
+  if (glyphs.empty()) return {};
+  return {object, AngleOf(glyphs[0].x, glyphs[0].y), RadiusOf(glyphs[0].x, glyphs[0].y),
+          glyphs[0].x, glyphs[0].y};
+}
+
+void ExpectApartAndInsideTheRing(const std::vector<GlyphPlace>& places, double min_gap) {
+  for (size_t i = 0; i < places.size(); ++i) {
+    EXPECT_GT(places[i].radius, 120) << "object " << places[i].object;
+    EXPECT_LT(places[i].radius, 217) << "object " << places[i].object;
+    for (size_t j = i + 1; j < places.size(); ++j) {
+      EXPECT_GT(std::hypot(places[i].x - places[j].x, places[i].y - places[j].y), min_gap)
+          << "objects " << places[i].object << " and " << places[j].object;
+    }
+  }
+}
+
+TEST(PutPlanetsInChartwheel, ObjectOnACuspTakesTheFirstSlotOfItsHouse) {
+  // Equal houses from 10 Aries; Mars is moved onto a cusp (or a hair before it).
+  struct Case {
+    double position;
+    double angle;  // the sector start of the house it opens
+  };
+  for (const Case& c :
+       {Case{10, 180}, Case{100, 272}, Case{190, 4}, Case{280, 95}, Case{100 - 1e-6, 272}}) {
+    WheelCase wheel{HandChart(10, {{kMars, c.position}})};
+    const RecordingSurface surface = wheel.Paint();
+    const GlyphPlace mars = PlaceOf(surface, kMars);
+    EXPECT_NEAR(mars.angle, c.angle, 1e-6) << c.position;
+    EXPECT_NEAR(mars.radius, DeliveredProgram().tables.RadiusData[static_cast<int>(c.angle)], 1e-6);
+  }
+}
+
+TEST(PutPlanetsInChartwheel, SingleObjectTakesTheSlotOfItsPlaceInTheHouse) {
+  // 4 degree slots from the sector start; 22 degrees into a 30 degree house is slot 5.
+  WheelCase wheel{HandChart(10, {{kMars, 122}})};
+  EXPECT_NEAR(PlaceOf(wheel.Paint(), kMars).angle, 272 + 5 * 4, 1e-6);
+}
+
+TEST(PutPlanetsInChartwheel, CrowdedHousesNeverStackGlyphsNorLeaveTheRing) {
+  struct Case {
+    int crowded;  // objects 1.. moved into the 1st house
+    int16_t style;
+  };
+  for (const Case& c :
+       {Case{7, kAmericanStyle}, Case{8, kAmericanStyle}, Case{9, kAmericanStyle},
+        Case{16, kAmericanStyle}, Case{8, kEuropeanStyle}, Case{16, kEuropeanStyle}}) {
+    ChartState chart = HandChart(10);
+    for (int object = 1; object <= c.crowded; ++object) {
+      chart.ObjectPos[object] = 12.0 + 0.5 * object;
+    }
+    FindHousePositions(chart);
+    WheelCase wheel{chart};
+    wheel.style = c.style;
+    const auto places = GlyphPlaces(wheel.Paint());
+    EXPECT_EQ(places.size(), 16u);
+    SCOPED_TRACE(testing::Message() << c.crowded << " objects, style " << c.style);
+    ExpectApartAndInsideTheRing(places, 10);
+  }
+}
+
+TEST(PutPlanetsInChartwheel, EighthObjectOfAFullHouseGoesOnToTheNextHousesSlots) {
+  ChartState chart = HandChart(10);
+  for (int object = 1; object <= 8; ++object) chart.ObjectPos[object] = 12.0 + object;
+  FindHousePositions(chart);
+  const auto places = GlyphPlaces(WheelCase{chart}.Paint());
+  int in_first_sector = 0, in_second_sector = 0;
+  for (const GlyphPlace& p : places) {
+    if (p.object > 8) continue;
+    if (p.angle >= 180 - 1e-6 && p.angle <= 204 + 1e-6) ++in_first_sector;
+    if (p.angle >= 209 - 1e-6 && p.angle <= 233 + 1e-6) ++in_second_sector;
+  }
+  EXPECT_EQ(in_first_sector, 7);
+  EXPECT_EQ(in_second_sector, 1);
+}
+
+TEST(PutPlanetsInChartwheel, EuropeanGlyphFollowsThePreviousOneWhenCrowded) {
+  // Equal houses from 0 Aries: the Descendant at 180 gives longitude 220 the
+  // wheel angle 40. Mercury is drawn just before the Sun; the rest stand far away.
+  struct Case {
+    double mercury, sun;
+    double sun_angle;
+  };
+  const std::vector<Case> cases = {
+      {220, 222, 44},    // just ahead: one slot past Mercury
+      {220, 210.5, 44},  // up to 16 degrees behind: one slot past Mercury
+      {220, 225, 45},    // a slot ahead: its own place
+      {220, 203, 23},    // more than 16 degrees behind: its own place
+      {178, 181, 2},     // across 0 degrees: one slot past Mercury at 358
+      {40, 300.5, 122},  // just past a cusp in the upper left: moved off the cusp
+      {40, 20, 202},     // lower left: a little further on
+  };
+  for (const Case& c : cases) {
+    ChartState chart = HandChart(0, {{kMercury, c.mercury}, {kSun, c.sun}});
+    for (int object = kVenus; object <= ObjectCount; ++object) {
+      chart.ObjectPos[object] = 60.0 + 5.3 * object;
+    }
+    FindHousePositions(chart);
+    WheelCase wheel{chart};
+    wheel.style = kEuropeanStyle;
+    const RecordingSurface surface = wheel.Paint();
+    EXPECT_NEAR(PlaceOf(surface, kSun).angle, c.sun_angle, 1e-6)
+        << "Mercury " << c.mercury << " Sun " << c.sun;
+  }
+}
+
+TEST(PutPlanetsInChartwheel, EuropeanConjunctionOfObjectsDrawnApartIsSpread) {
+  // The Sun and the Moon at the same place are not drawn one after the other.
+  ChartState chart = HandChart(0, {{kSun, 222}, {kMoon, 222}});
+  WheelCase wheel{chart};
+  wheel.style = kEuropeanStyle;
+  const RecordingSurface surface = wheel.Paint();
+  EXPECT_GE(AngleGap(PlaceOf(surface, kSun).angle, PlaceOf(surface, kMoon).angle), 4 - 1e-9);
+}
+
+TEST(PutPlanetsInChartwheelDeclination, SectorLayoutWidensWithItsNumberOfObjects) {
+  // Objects 1.. moved into the sector from 300 to 330 degrees (the 11th,
+  // drawn from 122 degrees); the others spread over other sectors.
+  struct Case {
+    int count;
+    double slot_width;
+  };
+  for (const Case& c : {Case{3, 7.5}, Case{4, 7.5}, Case{5, 6}, Case{9, 30.0 / 9}}) {
+    ChartState chart = DeclinationChart({});
+    for (int object = 1; object <= ObjectCount; ++object) {
+      chart.ObjectPos[object] = object <= c.count ? 300.5 + object : 10.0 + 20.0 * object;
+      if (chart.ObjectPos[object] >= 295 && object > c.count) chart.ObjectPos[object] -= 200;
+    }
+    FindHousePositions(chart);
+    const RecordingSurface surface = WheelCase{chart}.Paint();
+    std::vector<double> angles;
+    for (int object = 1; object <= c.count; ++object) {
+      angles.push_back(PlaceOf(surface, object).angle);
+    }
+    std::sort(angles.begin(), angles.end());
+    for (int k = 0; k < c.count; ++k) {
+      EXPECT_NEAR(angles[k], 122 + k * c.slot_width, 1e-6) << c.count << " objects, slot " << k;
+    }
+  }
+}
+
+TEST(PutPlanetsInChartwheelDeclination, GlyphsStandJustOutsideTheRingInLightBlue) {
+  const RecordingSurface surface = WheelCase{DeclinationChart({})}.Paint();
+  for (const GlyphPlace& p : GlyphPlaces(surface)) EXPECT_NEAR(p.radius, 205, 1e-6) << p.object;
+  for (int object : {kSun, kMoon, kAscendant, kChiron}) {
+    EXPECT_EQ(ObjectGlyphs(surface, object).at(0).colour, QBColor(9)) << object;
+  }
+}
+
+}  // namespace
+}  // namespace kairotex::test
