@@ -5,6 +5,7 @@
 #include "cli/chart_cast.h"
 #include "cli/chart_output.h"
 #include "cli/report_command.h"
+#include "cli/wheel_command.h"
 
 namespace kairotex::cli {
 namespace {
@@ -73,6 +74,10 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   aspects->add_flag("--glyphs", report_flags.glyphs,
                     "the glyph-code text of the aspect window, as Latin-1 bytes");
 
+  WheelFlags wheel_flags;
+  CLI::App* wheel = AddWheelCommand(app, wheel_flags);
+  AddChartFlags(*wheel, flags);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -81,6 +86,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   if (chart->parsed()) return RunChart(flags, json, out, err, clock);
   if (report->parsed()) return RunReports(flags, report_flags, out, err, clock);
   if (aspects->parsed()) return RunAspects(flags, report_flags, out, err, clock);
+  if (wheel->parsed()) return RunWheel(flags, wheel_flags, out, err, clock);
   return kExitOk;
 }
 

@@ -29,10 +29,11 @@ FAMILY = "HORARY"
 # The codes printed with the font, one 8-bit character each.
 RETROGRADE = [156]
 RETROGRADE_ALIAS = 0x211E         # the same mark at its Unicode code point
+QUINTILE_ALIAS = 0xE0AD           # the quintile again, in the private use area
 ASPECTS = list(range(161, 178))   # aspect code k is printed as 159 + k
 SIGNS = list(range(192, 204))     # 191 + sign number
 OBJECTS = list(range(224, 240))   # 223 + object number; 236 is also the Earth
-SYMBOL_CODES = RETROGRADE + [RETROGRADE_ALIAS] + ASPECTS + SIGNS + OBJECTS
+SYMBOL_CODES = RETROGRADE + [RETROGRADE_ALIAS, QUINTILE_ALIAS] + ASPECTS + SIGNS + OBJECTS
 # Digits, letters and the rest of printable ASCII (the heading lines).
 TEXT_CODES = list(range(33, 127))
 # Codes that must exist but may stay blank: space and "no aspect".

@@ -30,6 +30,7 @@ BASE = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "horary.ttf")
 FAMILY = check_horary_font.FAMILY
 RETROGRADE_ALIAS = check_horary_font.RETROGRADE_ALIAS
+QUINTILE_ALIAS = check_horary_font.QUINTILE_ALIAS
 
 # Codes that show a DejaVu glyph as it is: code -> DejaVu code point.
 TAKEN = {
@@ -183,6 +184,9 @@ def map_codes(font):
     # string (QFontMetrics stops measuring there); the mark is therefore
     # also at its own code point, for callers that need to measure it.
     codes[RETROGRADE_ALIAS] = codes[156]
+    # Code 173 is U+00AD, the soft hyphen, which text layout draws as nothing;
+    # the quintile is also kept in the private use area for such callers.
+    codes[QUINTILE_ALIAS] = codes[173]
     # Other Latin-1 codes keep their letters; the rest of Unicode goes.
     for code in range(0xA0, 0x100):
         codes.setdefault(code, base_cmap[code])

@@ -1,0 +1,49 @@
+#include "chartview/qt/gui_application.h"
+
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kairotex {
+namespace {
+
+bool EnvironmentSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+QtMessageHandler previous_handler = nullptr;
+
+// Without a login session there is no runtime folder; Qt says so on every
+// start although nothing here needs one.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")))
+    return;
+  if (previous_handler != nullptr) {
+    previous_handler(type, context, message);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  }
+}
+
+}  // namespace
+
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance() != nullptr) return;
+  if (!EnvironmentSet("QT_QPA_PLATFORM") && !EnvironmentSet("DISPLAY") &&
+      !EnvironmentSet("WAYLAND_DISPLAY")) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
+  previous_handler = qInstallMessageHandler(QuietMessages);
+  // Qt keeps references to argc and argv for the application's lifetime.
+  static int argc = 1;
+  static char name[] = "kairotex";
+  static char* argv[] = {name, nullptr};
+  // Kept until exit on purpose: Qt's fonts and platform plugin must outlive
+  // every painter, and tearing them down during static destruction is unsafe.
+  static QGuiApplication* const application = new QGuiApplication(argc, argv);
+  (void)application;
+}
+
+}  // namespace kairotex

@@ -1,0 +1,13 @@
+// The process's Qt application, which fonts and painting need even when no
+// window is ever shown.
+#pragma once
+
+namespace kairotex {
+
+// Creates the QGuiApplication when none exists yet. Without a display
+// (neither DISPLAY nor WAYLAND_DISPLAY set) and without QT_QPA_PLATFORM it
+// chooses the offscreen platform, so that images are drawn on machines with
+// no window system. The application lives until the process ends.
+void EnsureGuiApplication();
+
+}  // namespace kairotex

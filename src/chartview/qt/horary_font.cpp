@@ -1,0 +1,38 @@
+#include "chartview/qt/horary_font.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QStringList>
+#include <map>
+
+namespace kairotex {
+namespace {
+
+HoraryFontLoad AddFontFile(const QString& path) {
+  if (!QFileInfo::exists(path)) return {{}, path.toStdString() + ": no such file"};
+  const int id = QFontDatabase::addApplicationFont(path);
+  if (id < 0) return {{}, path.toStdString() + ": not a font Qt can read"};
+  const QStringList families = QFontDatabase::applicationFontFamilies(id);
+  if (families.isEmpty()) return {{}, path.toStdString() + ": the file holds no font family"};
+  // The file's family name decides what to ask for; prefer the HORARY face
+  // should the file hold more than one.
+  for (const QString& family : families) {
+    if (family.compare(kHoraryFaceName, Qt::CaseInsensitive) == 0) return {family, {}};
+  }
+  return {families.front(), {}};
+}
+
+}  // namespace
+
+HoraryFontLoad LoadHoraryFont(const std::string& program_dir) {
+  const QString path = QString::fromStdString(program_dir + "/" + kHoraryFontFileName);
+  // The application's font list is process-wide; adding a file twice would
+  // register its family twice.
+  static std::map<QString, HoraryFontLoad> loaded;
+  if (auto it = loaded.find(path); it != loaded.end()) return it->second;
+  HoraryFontLoad result = AddFontFile(path);
+  if (result.ok()) loaded.emplace(path, result);
+  return result;
+}
+
+}  // namespace kairotex
