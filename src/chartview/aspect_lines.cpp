@@ -58,8 +58,10 @@ void DrawAspectLines(const WheelPaint& paint, const Placement& placement) {
       const double separation = ShorterArc(paint.chart.ObjectPos[a], paint.chart.ObjectPos[b]);
       const int code = LineAspect(separation, paint.options, paint.Declination());
       if (code == kNoAspect) continue;
-      const Point from = PointAt(placement.angle[a], radius);
-      const Point to = PointAt(placement.angle[b], radius);
+      // Straight lines take the spokes' vertical factor, so that their ends
+      // meet the circle as the spokes do.
+      const Point from = PointAt(placement.angle[a], radius, kSpokeYFactor);
+      const Point to = PointAt(placement.angle[b], radius, kSpokeYFactor);
       paint.surface.Line(from.x, from.y, to.x, to.y, LineColour(paint, code));
     }
   }
