@@ -6,37 +6,18 @@
 
 #include <string>
 
-#include "chart/chart.h"
+#include "bench_chart.h"
 
 extern char** environ;
 
 namespace kairotex {
 namespace {
 
-class SilentMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
-const ChartProgram& Program() {
-  static const ChartProgram program = LoadChartProgram(KAIROTEX_BENCH_DATA_DIR, RegionalFormat{});
-  return program;
-}
+using bench::Program;
+using bench::SilentMessages;
 
 ElectionData Election() {
-  ElectionData e;
-  e.Name = "Bench";
-  e.Month = 12;
-  e.Day = 6;
-  e.Year = 2026;
-  e.Hour = 10;
-  e.Minute = 49;
-  e.Zone = 5;
-  e.LonDegrees = 73;
-  e.LonMinutes = 59;
-  e.LatDegrees = 40;
-  e.LatMinutes = 45;
-  return e;
+  return bench::NewYorkElection(2026, 12, 6, 10, 49, false);
 }
 
 // Moment and next day, all sixteen objects, cusps, Chiron, heading.

@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "chart/chart.h"
+#include "bench_chart.h"
 #include "chartview/qt/gui_application.h"
 #include "chartview/qt/horary_font.h"
 #include "chartview/qt/wheel_export.h"
@@ -13,32 +13,13 @@
 namespace kairotex {
 namespace {
 
-class SilentMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-};
-
-const ChartProgram& Program() {
-  static const ChartProgram program = LoadChartProgram(KAIROTEX_BENCH_DATA_DIR, RegionalFormat{});
-  return program;
-}
+using bench::Program;
+using bench::SilentMessages;
 
 // 21 March 1990, 6.15 P.M., zone 5, 73w59 40n45: eight objects in the lower
 // houses, aspect lines, a retrograde planet.
 ChartState Chart(bool heliocentric, bool declinations) {
-  ElectionData e;
-  e.Name = "Bench";
-  e.Month = 3;
-  e.Day = 21;
-  e.Year = 1990;
-  e.Hour = 6;
-  e.Minute = 15;
-  e.PmFlag = 1;
-  e.Zone = 5;
-  e.LonDegrees = 73;
-  e.LonMinutes = 59;
-  e.LatDegrees = 40;
-  e.LatMinutes = 45;
+  const ElectionData e = bench::NewYorkElection(1990, 3, 21, 6, 15, true);
   ChartSettings settings = ChartSettings::ForHouseSystem('P');
   settings.HelioChart = heliocentric;
   settings.DeclinationChart = declinations;

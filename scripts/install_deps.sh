@@ -13,17 +13,5 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   # The check that the glyph font has every glyph the program draws.
   python3 python3-fonttools)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing missing packages: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-if ! "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
-  "${sudo_cmd[@]}" apt-get update
-  "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+exec "$(dirname "$0")/install_packages.sh" "${packages[@]}"

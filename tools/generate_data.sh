@@ -10,19 +10,7 @@ build="${KAIROTEX_TOOLS_BUILD:-$root/build-tools}"
 data="$root/data"
 
 needed=(cmake make g++ pkg-config libswe-dev swe-basic-data)
-missing=()
-for package in "${needed[@]}"; do
-  if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]]; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "installing: ${missing[*]}"
-  sudo_cmd=()
-  ((EUID == 0)) || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update
-  "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install_packages.sh" "${needed[@]}"
 
 # The folder that holds the asteroid file with Chiron, as the package installs it.
 asteroid_file="$(dpkg -L swe-basic-data | grep '/seas_18\.se1$' | head -n 1)"

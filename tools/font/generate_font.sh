@@ -7,19 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 needed=(python3 python3-fonttools fonts-dejavu-core)
-missing=()
-for package in "${needed[@]}"; do
-  if [[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed ]]; then
-    missing+=("$package")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "installing: ${missing[*]}"
-  sudo_cmd=()
-  ((EUID == 0)) || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update
-  "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/install_packages.sh" "${needed[@]}"
 
 base="$(dpkg -L fonts-dejavu-core | grep '/DejaVuSans\.ttf$' | head -n 1)"
 if [[ -z "$base" || ! -f "$base" ]]; then
