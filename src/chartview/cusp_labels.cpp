@@ -1,5 +1,6 @@
 // The cusp longitudes beside the spokes: at the places of the label table in
 // the American wheel, computed around the European one.
+#include <algorithm>
 #include <array>
 
 #include "chart/angles.h"
@@ -46,9 +47,48 @@ void DrawTableLabel(const WheelPaint& paint, int wheel_index) {
   }
 }
 
+// The row's items side by side in their own fonts: the degree's two digits
+// together, a small gap before and after the sign, the minutes set lower so
+// that their baseline meets the degree's.
+struct LabelRow {
+  std::array<Point, 5> offsets{};  // of each item's top-left from the row's
+  double width = 0, height = 0;
+};
+
+LabelRow MeasureRow(const WheelPaint& paint, const std::array<LabelItem, 5>& items) {
+  LabelRow row;
+  std::array<TextExtent, 5> extents{};
+  for (int k = 0; k < 5; ++k) {
+    paint.UseFont(items[k].size_option, items[k].bold);
+    extents[k] = paint.surface.MeasureText(items[k].text);
+  }
+  const double minute_drop = kAscentShare * (extents[0].height - extents[3].height);
+  double x = 0;
+  for (int k = 0; k < 5; ++k) {
+    row.offsets[k] = {x, k >= 3 ? -minute_drop : 0.0};
+    x += extents[k].width + (k == 1 || k == 2 ? kLabelItemGap : 0.0);
+    row.height = std::max(row.height, extents[k].height - row.offsets[k].y);
+  }
+  row.width = x;
+  return row;
+}
+
+// How far the row must move out along the anchor's direction so that no part
+// of it comes within kLabelGap of the outer circle (round on the device, so
+// flattened by the spokes' factor in user units).
+bool TouchesOuterCircle(double left, double top, const LabelRow& row) {
+  const double rx = kOuterRadius + kLabelGap;
+  const double ry = (kOuterRadius + kLabelGap) * kSpokeYFactor;
+  const double nearest_x = std::clamp(0.0, left, left + row.width);
+  const double nearest_y = std::clamp(0.0, top - row.height, top);
+  return (nearest_x / rx) * (nearest_x / rx) + (nearest_y / ry) * (nearest_y / ry) < 1.0;
+}
+
 // A row anchored outside the wheel at the cusp's angle (the Descendant at 0
 // degrees); on the left half the row ends at the anchor, near the vertical it
-// is centred on it.
+// is centred on it. A row that would touch the outer circle moves out along
+// the cusp's direction, and one that would run past the drawing's edge moves
+// back inside it.
 void DrawComputedLabel(const WheelPaint& paint, int wheel_index) {
   const CuspTable& cusps = paint.chart.CuspWheel;
   const double angle = Normalize360(cusps[wheel_index] - cusps[WheelIndexOfHouse(7)]);
@@ -59,9 +99,20 @@ void DrawComputedLabel(const WheelPaint& paint, int wheel_index) {
   } else if (angle > 80 && angle < 280) {
     left -= kLabelRowShiftVertical;
   }
+  double top = anchor.y;
   const auto items = LabelItems(paint, cusps[wheel_index]);
+  const LabelRow row = MeasureRow(paint, items);
+  for (int step = 0; step < kLabelMaxSteps && TouchesOuterCircle(left, top, row); ++step) {
+    left += CosDeg(angle);
+    top += SinDeg(angle);
+  }
+  const UserArea& area = paint.area;
+  if (area.right > area.left && area.top > area.bottom) {
+    left = std::max(std::min(left, area.right - kEdgeMargin - row.width), area.left + kEdgeMargin);
+    top = std::max(std::min(top, area.top - kEdgeMargin), area.bottom + kEdgeMargin + row.height);
+  }
   for (int k = 0; k < 5; ++k) {
-    DrawItem(paint, items[k], {left + kLabelItemDx[k], anchor.y + kLabelItemDy[k]});
+    DrawItem(paint, items[k], {left + row.offsets[k].x, top + row.offsets[k].y});
   }
 }
 

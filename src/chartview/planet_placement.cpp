@@ -33,11 +33,19 @@ VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind) {
     const int house = HouseOfObject(chart, object);
     if (house < 1 || house > 12) continue;  // no chart cast yet
     order.object[order.size] = object;
-    order.house[order.size] = house;
     ++order.size;
-    ++order.per_house[house];
   }
-  // Keep a house's objects from being split between the end and the start.
+  // Round the zodiac, so that the glyphs of a house keep the order of the
+  // objects and each can leave room for those after it; equal places keep
+  // the objects' own order.
+  std::stable_sort(order.object.begin(), order.object.begin() + order.size,
+                   [&chart](int a, int b) { return chart.ObjectPos[a] < chart.ObjectPos[b]; });
+  for (int k = 0; k < order.size; ++k) {
+    order.house[k] = HouseOfObject(chart, order.object[k]);
+    ++order.per_house[order.house[k]];
+  }
+  // The house across 0 degrees would otherwise be split between the end and
+  // the start.
   for (int turns = 0; turns < order.size - 1 && order.house[order.size - 1] == order.house[0];
        ++turns) {
     std::rotate(order.object.begin(), order.object.begin() + order.size - 1,
@@ -58,7 +66,7 @@ Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes) {
   Placement result;
   int previous_house = 0;
   HouseVisit visit;
-  for (int k = order.size - 1; k >= 0; --k) {
+  for (int k = 0; k < order.size; ++k) {
     const int house = order.house[k];
     visit.placed_in_house = house == previous_house ? visit.placed_in_house + 1 : 1;
     previous_house = house;

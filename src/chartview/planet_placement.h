@@ -41,12 +41,12 @@ struct Placement {
 // the nodes, the Part of Fortune and the angles.
 bool IsObjectShown(ChartKind kind, int object);
 
-// The shown objects that have a house, in their natural order, with the count
-// per house; the order is turned until its first and last entries stand in
-// different houses.
+// The shown objects that have a house, in the order of their places round
+// the zodiac, with the count per house; the order is turned until its first
+// and last entries stand in different houses.
 VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind);
 
-// Angle and radius of every shown object, visiting the order from its end.
+// Angle and radius of every shown object, visiting the order from its start.
 Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes);
 
 }  // namespace kairotex::wheel

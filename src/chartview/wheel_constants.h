@@ -22,13 +22,19 @@ inline constexpr double kSpokeYFactor = 0.9675;
 inline constexpr double kLabelYFactor = 0.91984662;
 
 // A European cusp label row: how far its left end moves left of the anchor on
-// the left half of the wheel and near the vertical, and where its five items
-// (degree tens, degree units, sign, minute tens, minute units) stand in it.
-// The minutes are set a little lower, as in the American label tables.
+// the left half of the wheel and near the vertical. Its items are measured in
+// their fonts and set with a small gap around the sign; the minutes' smaller
+// font is lowered by the ascent's share of the difference in line height so
+// that the baselines meet.
 inline constexpr double kLabelRowShiftLeftHalf = 49;
 inline constexpr double kLabelRowShiftVertical = 23;
-inline constexpr std::array<double, 5> kLabelItemDx = {0, 7, 15, 27, 33};
-inline constexpr std::array<double, 5> kLabelItemDy = {0, 0, 0, -2, -2};
+inline constexpr double kLabelItemGap = 1;
+inline constexpr double kAscentShare = 0.8;
+// Clearances of a label row from the outer circle and from the drawing's
+// edges, and the most unit steps it moves out to clear the circle.
+inline constexpr double kLabelGap = 2;
+inline constexpr double kEdgeMargin = 2;
+inline constexpr int kLabelMaxSteps = 60;
 
 // Angle at which the glyphs of each house begin, houses 1..12 (index 0 unused).
 inline constexpr std::array<double, 13> kSectorStart = {0, 180, 209, 240, 272, 304, 335,

@@ -30,12 +30,14 @@ int WheelPaint::ObjectGlyphCode(int object) const {
 }
 
 WheelPaint MakeWheelPaint(DrawingSurface& surface, const WheelInputs& inputs,
-                          const WheelProfile& profile, bool print_background) {
+                          const WheelProfile& profile, const UserArea& area,
+                          bool print_background) {
   return WheelPaint{.surface = surface,
                     .chart = inputs.chart,
                     .options = inputs.options,
                     .tables = inputs.tables,
                     .profile = profile,
+                    .area = area,
                     .kind = KindOfChart(inputs.chart),
                     .european = inputs.type_chart == kEuropeanStyle,
                     .chart_exists = inputs.chart_exists,

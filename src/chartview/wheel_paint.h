@@ -14,6 +14,11 @@ namespace kairotex::wheel {
 
 enum class ChartKind { kGeocentric, kHeliocentric, kDeclination };
 
+// The edges of the drawing in user units (top > bottom: y grows upwards).
+struct UserArea {
+  double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // Declination when the chart says so; heliocentric when its first heading
 // line carries the heliocentric suffix.
 ChartKind KindOfChart(const ChartState& chart);
@@ -24,6 +29,7 @@ struct WheelPaint {
   const OptionsTable& options;
   const DataTables& tables;
   const WheelProfile& profile;
+  UserArea area;
   ChartKind kind = ChartKind::kGeocentric;
   bool european = false;
   bool chart_exists = true;
@@ -42,6 +48,7 @@ struct WheelPaint {
 };
 
 WheelPaint MakeWheelPaint(DrawingSurface& surface, const WheelInputs& inputs,
-                          const WheelProfile& profile, bool print_background);
+                          const WheelProfile& profile, const UserArea& area,
+                          bool print_background);
 
 }  // namespace kairotex::wheel

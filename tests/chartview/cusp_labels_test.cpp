@@ -59,35 +59,89 @@ TEST(DrawCuspLabels, AmericanLabelsStandAtTheLabelTablePlaces) {
   }
 }
 
+// A European label row's box: its items found by the sign glyph's line.
+struct RowBox {
+  double left = 1e9, right = -1e9, top = -1e9, bottom = 1e9;
+};
+
+RowBox RowOfSign(const RecordingSurface& surface, int sign_code, double degree_size) {
+  const auto signs = surface.TextsOfCode(sign_code);
+  const auto sign = std::find_if(signs.begin(), signs.end(), [&](const DrawnText& t) {
+    return t.font.size_points == degree_size;
+  });
+  RowBox row;
+  if (sign == signs.end()) return row;
+  for (const DrawnText& t : surface.texts) {
+    const bool label_font = t.font.size_points <= degree_size;
+    if (!label_font || std::fabs(t.y - sign->y) > 3 || std::fabs(t.x - sign->x) > 40) continue;
+    const double size = t.font.size_points;
+    row.left = std::min(row.left, t.x);
+    row.right = std::max(row.right, t.x + kCharWidthFactor * size * t.text.size());
+    row.top = std::max(row.top, t.y);
+    row.bottom = std::min(row.bottom, t.y - kLineHeightFactor * size);
+  }
+  return row;
+}
+
+int SignCodeOfLongitude(double longitude) {
+  return 191 + static_cast<int>(std::fmod(longitude, 360) / 30) + 1;
+}
+
 TEST(DrawCuspLabels, EuropeanRowsEndAtTheAnchorOnTheLeftAndCentreOnItNearTheVertical) {
   // Equal houses from 5 Aries: the cusps stand at every 30 degrees from the
-  // Descendant, each in its own sign.
-  const RecordingSurface surface = LabelCase(HandChart(5), kEuropeanStyle).Paint();
+  // Descendant, each in its own sign. Small label fonts, so that no row comes
+  // near the outer circle or the window's edge except at the top and bottom.
+  WheelCase wheel = LabelCase(HandChart(5), kEuropeanStyle);
+  wheel.options[69] = 6;
+  wheel.options[70] = 6;
+  wheel.options[71] = 5;
+  const RecordingSurface surface = wheel.Paint();
   struct Case {
     double angle;  // from the Descendant
     double shift;  // of the row's left end from the anchor
   };
-  const std::vector<Case> cases = {{0, 0},     {30, 0},    {60, 0},    {90, -23},
-                                   {120, -49}, {150, -49}, {180, -49}, {210, -49},
-                                   {240, -49}, {270, -23}, {300, 0},   {330, 0}};
+  const std::vector<Case> cases = {{0, 0},     {30, 0},     {60, 0},     {120, -49},
+                                   {150, -49}, {180, -49},  {210, -49},  {240, -49},
+                                   {300, 0},   {330, 0}};
   for (const Case& c : cases) {
-    const double longitude = std::fmod(185 + c.angle, 360);
-    const int sign_code = 191 + static_cast<int>(longitude / 30) + 1;
     const double a = c.angle * kPi / 180;
-    const double anchor_x = 236 * std::cos(a);
-    const double anchor_y = 0.91984662 * 236 * std::sin(a);
-    const auto signs = surface.TextsOfCode(sign_code);
-    const auto sign = std::find_if(signs.begin(), signs.end(),
-                                   [](const DrawnText& t) { return t.font.size_points == 10.5; });
-    ASSERT_NE(sign, signs.end()) << c.angle;
-    EXPECT_NEAR(sign->y, anchor_y, 1e-6) << c.angle;
-    // The row's leftmost item on the sign's line is its degree's tens digit.
-    double left = 1e9;
-    for (const DrawnText& t : surface.TextsOfSize(10.5)) {
-      if (std::fabs(t.y - sign->y) < 1e-6 && std::fabs(t.x - anchor_x) < 60)
-        left = std::min(left, t.x);
+    const RowBox row = RowOfSign(surface, SignCodeOfLongitude(185 + c.angle), 6);
+    EXPECT_NEAR(row.top, 0.91984662 * 236 * std::sin(a), 1e-6) << c.angle;
+    EXPECT_NEAR(row.left, 236 * std::cos(a) + c.shift, 1e-6) << c.angle;
+  }
+  // At the top the row, hanging from its anchor, would cross the outer
+  // circle: it moves up just so far that it clears it.
+  const RowBox top = RowOfSign(surface, SignCodeOfLongitude(185 + 90), 6);
+  EXPECT_NEAR(top.left, -23, 1e-6);
+  EXPECT_GE(top.bottom, 217 * 0.9675);
+  EXPECT_LT(top.bottom, 217 * 0.9675 + 4);
+}
+
+TEST(DrawCuspLabels, EuropeanRowsStayOnThePageAndOffTheCircle) {
+  // The Ascendant and Descendant rows stand beside the wheel, where the
+  // printed page is narrowest, and the Midheaven and IC rows above and below
+  // it, where the window is lowest.
+  const std::vector<double> angles = {0, 90, 180, 270};
+  WheelCase wheel = LabelCase(HandChart(5), kEuropeanStyle);
+  wheel.options[69] = 8;
+  wheel.options[70] = 8;
+  wheel.options[71] = 7;
+  RecordingMessages messages;
+  const RecordingSurface page = wheel.Print(messages);
+  const RecordingSurface window = wheel.Paint();
+  for (const RecordingSurface* surface : {&page, &window}) {
+    const UserScale& area = surface->scales.back();
+    for (const double angle : angles) {
+      const RowBox row = RowOfSign(*surface, SignCodeOfLongitude(185 + angle), 8);
+      EXPECT_GE(row.left, area.left) << angle;
+      EXPECT_LE(row.right, area.right) << angle;
+      EXPECT_LE(row.top, area.top) << angle;
+      EXPECT_GE(row.bottom, area.bottom) << angle;
+      // Clear of the outer circle, which is flattened in user units.
+      const double x = std::clamp(0.0, row.left, row.right) / 217;
+      const double y = std::clamp(0.0, row.bottom, row.top) / (217 * 0.9675);
+      EXPECT_GE(x * x + y * y, 1.0) << angle;
     }
-    EXPECT_NEAR(left, anchor_x + c.shift, 1e-6) << c.angle;
   }
 }
 

@@ -143,7 +143,7 @@ TEST(ComputeGlyphBoxes, LargeMinuteFontsShrinkTheDigitBoxByThree) {
       RecordingSurface surface;
       surface.SetFont(FontSpec{"HORARY", 12, false});
       const wheel::WheelPaint paint =
-          wheel::MakeWheelPaint(surface, wheel_case.Inputs(), *profile, false);
+          wheel::MakeWheelPaint(surface, wheel_case.Inputs(), *profile, {}, false);
       const wheel::GlyphBoxes boxes = wheel::ComputeGlyphBoxes(paint);
       EXPECT_EQ(boxes.planet_width, 9);
       EXPECT_EQ(boxes.planet_height, 17);

@@ -106,23 +106,24 @@ TEST(PutPlanetsInChartwheel, EighthObjectOfAFullHouseGoesOnToTheNextHousesSlots)
 
 TEST(PutPlanetsInChartwheel, EuropeanGlyphFollowsThePreviousOneWhenCrowded) {
   // Equal houses from 0 Aries: the Descendant at 180 gives longitude 220 the
-  // wheel angle 40. Mercury is drawn just before the Sun; the rest stand far away.
+  // wheel angle 40. Mercury (and Venus, when given) stand just before the
+  // Sun; the rest far away.
   struct Case {
-    double mercury, sun;
+    double mercury, venus, sun;
     double sun_angle;
   };
+  constexpr double kFar = 100;
   const std::vector<Case> cases = {
-      {220, 222, 44},    // just ahead: one slot past Mercury
-      {220, 210.5, 44},  // up to 16 degrees behind: one slot past Mercury
-      {220, 225, 45},    // a slot ahead: its own place
-      {220, 203, 23},    // more than 16 degrees behind: its own place
-      {178, 181, 2},     // across 0 degrees: one slot past Mercury at 358
-      {40, 300.5, 122},  // just past a cusp in the upper left: moved off the cusp
-      {40, 20, 202},     // lower left: a little further on
+      {220, kFar, 222, 44},      // just ahead: one slot past Mercury
+      {220, 220.5, 221, 48},     // behind Venus, pushed on by Mercury: one slot past Venus
+      {220, kFar, 225, 45},      // a slot ahead: its own place
+      {178, kFar, 181, 2},       // across 0 degrees: one slot past Mercury at 358
+      {40, kFar, 300.5, 122},    // just past a cusp in the upper left: moved off the cusp
+      {40, kFar, 20, 202},       // lower left: a little further on
   };
   for (const Case& c : cases) {
-    ChartState chart = HandChart(0, {{kMercury, c.mercury}, {kSun, c.sun}});
-    for (int object = kVenus; object <= ObjectCount; ++object) {
+    ChartState chart = HandChart(0, {{kMercury, c.mercury}, {kVenus, c.venus}, {kSun, c.sun}});
+    for (int object = kMars; object <= ObjectCount; ++object) {
       chart.ObjectPos[object] = 60.0 + 5.3 * object;
     }
     FindHousePositions(chart);
@@ -141,6 +142,43 @@ TEST(PutPlanetsInChartwheel, EuropeanConjunctionOfObjectsDrawnApartIsSpread) {
   wheel.style = kEuropeanStyle;
   const RecordingSurface surface = wheel.Paint();
   EXPECT_GE(AngleGap(PlaceOf(surface, kSun).angle, PlaceOf(surface, kMoon).angle), 4 - 1e-9);
+}
+
+TEST(PutPlanetsInChartwheel, GlyphsOfAHouseKeepTheZodiacalOrderInCastCharts) {
+  // Charts every 11 days and 7 hours through a year at London, in both styles:
+  // within each house, the glyph of the object further into the house stands
+  // further on counter-clockwise, and no two glyphs stand on top of each other.
+  ChartSettings settings;
+  for (int step = 0; step < 33; ++step) {
+    const int day = 1 + (step * 11) % 28, month = 1 + step % 12, hour = (step * 7) % 24;
+    const ChartState chart = CastChart(2021, month, day, hour, 0, settings);
+    for (const int16_t style : {kAmericanStyle, kEuropeanStyle}) {
+      WheelCase wheel{chart};
+      wheel.style = style;
+      const RecordingSurface surface = wheel.Paint();
+      SCOPED_TRACE(testing::Message() << "2021-" << month << "-" << day << " " << hour
+                                      << "h, style " << style);
+      const auto places = GlyphPlaces(surface);
+      ExpectApartAndInsideTheRing(places, 9);
+      for (const GlyphPlace& a : places) {
+        for (const GlyphPlace& b : places) {
+          const int house = HouseOfObject(chart, a.object);
+          if (house != HouseOfObject(chart, b.object)) continue;
+          const double cusp = chart.CuspWheel[(house + 2) % 12 + 1];
+          // An angle a hair before its cusp (by rounding) stands on it.
+          const auto into = [&](int object) {
+            const double d = Normalize360(chart.ObjectPos[object] - cusp);
+            return d > 360 - 1.0 / 36000 ? 0.0 : d;
+          };
+          if (into(a.object) >= into(b.object)) continue;
+          // b is further into the house: its glyph is less than half a turn on.
+          const double on = Normalize360(b.angle - a.angle);
+          EXPECT_GT(on, 0) << a.object << " before " << b.object;
+          EXPECT_LT(on, 180) << a.object << " before " << b.object;
+        }
+      }
+    }
+  }
 }
 
 TEST(PutPlanetsInChartwheelDeclination, SectorLayoutWidensWithItsNumberOfObjects) {

@@ -49,13 +49,15 @@ inline constexpr double kHeadingHeight = 7 * 10;
 
 // Text cells, in drawing units, for the delivered font sizes (cusp degrees
 // and signs 10 pt, cusp minutes 8 pt, planet glyphs 12 pt, planet position
-// 9 pt) on the largest text the screen classes give (a 1024-wide drawing at
-// 120 dots per inch), rounded up.
-inline constexpr double kDegreeDigitWidth = 7;
-inline constexpr double kSignGlyphWidth = 11;
-inline constexpr double kMinuteDigitWidth = 6;
-inline constexpr double kLabelHeight = 13;
-inline constexpr double kMinuteHeight = 11;
+// 9 pt). The wheel's text keeps its size against the wheel on every device,
+// about 1.16 points to a unit, so the cells are the glyph font's advances
+// (digits 0.636 em, sign glyphs 0.896 em) and line height (1.164 em) at those
+// sizes, rounded up to whole units.
+inline constexpr double kDegreeDigitWidth = 6;
+inline constexpr double kSignGlyphWidth = 8;
+inline constexpr double kMinuteDigitWidth = 5;
+inline constexpr double kLabelHeight = 11;
+inline constexpr double kMinuteHeight = 9;
 // Minutes are set in a smaller font; lowering them by this much keeps their
 // baseline on that of the degrees.
 inline constexpr double kMinuteDrop = 2;
