@@ -44,9 +44,13 @@ std::array<ColumnItem, 3> ColumnItems(const WheelPaint& paint, const PlacedObjec
   return {minutes, sign, degree};
 }
 
-bool IsRetrograde(const ChartState& chart, int object) {
+// The marks are the geocentric motion's; seen from the Sun no planet turns
+// back, so the heliocentric wheel shows none.
+bool ShowsRetrograde(const WheelPaint& paint, int object) {
+  const ChartState& chart = paint.chart;
   const auto at = static_cast<size_t>(object - 1);
-  return object <= kMoon && at < chart.RetroFlags.size() && chart.RetroFlags[at] == 'R';
+  return !paint.Heliocentric() && object <= kMoon && at < chart.RetroFlags.size() &&
+         chart.RetroFlags[at] == 'R';
 }
 
 }  // namespace
@@ -77,7 +81,7 @@ void DrawPlanetColumn(const WheelPaint& paint, const GlyphBoxes& boxes, const Pl
     paint.surface.Text(pen.x, pen.y, item.text, paint.Colour(item.colour_option));
   }
 
-  if (IsRetrograde(paint.chart, glyph.object)) {
+  if (ShowsRetrograde(paint, glyph.object)) {
     step_in(boxes.digit_width, boxes.digit_height);
     paint.UseFont(p.retrograde_size);
     paint.surface.Text(pen.x, pen.y, Glyph(kRetrogradeGlyph), paint.Colour(p.retrograde_colour));

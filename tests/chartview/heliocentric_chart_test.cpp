@@ -1,5 +1,5 @@
 // The heliocentric chart: the Earth in the Sun's place, no Moon, nodes, Part
-// of Fortune or angles.
+// of Fortune or angles, no retrograde marks.
 #include <gtest/gtest.h>
 
 #include "wheel_test_chart.h"
@@ -14,7 +14,9 @@ ChartState HelioChart() {
 }
 
 TEST(HeliocentricChart, EarthStandsInTheSunsPlaceAndTheMoonNodesPartAndAnglesAreLeftOut) {
-  const ChartState chart = HelioChart();
+  ChartState chart = HelioChart();
+  // Retrograde as seen from the Earth: seen from the Sun no planet turns back.
+  chart.RetroFlags[kMars - 1] = 'R';
   ASSERT_TRUE(chart.ChartHeading[1].ends_with(" - heliocentric"));
   for (int16_t style : {kAmericanStyle, kEuropeanStyle}) {
     WheelCase wheel{chart};
@@ -29,6 +31,7 @@ TEST(HeliocentricChart, EarthStandsInTheSunsPlaceAndTheMoonNodesPartAndAnglesAre
       EXPECT_EQ(ObjectGlyphs(surface, object).size(), 1u) << object << " style " << style;
     }
     EXPECT_EQ(ObjectGlyphs(surface, kChiron).size(), 1u) << style;
+    EXPECT_TRUE(surface.TextsOfCode(156).empty()) << "no retrograde mark, style " << style;
   }
 }
 
