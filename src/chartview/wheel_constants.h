@@ -114,4 +114,16 @@ inline constexpr double kPageBottomDrop = 40;
 inline constexpr const char* kGridSample = " 174";
 inline constexpr double kGridCellFactor = 1.25;
 
+// The declination chart's glyphs and values: how far their boxes keep from
+// the ring, from the spokes and from each other (two values side by side
+// further), how much nearer a value stands to its own glyph than to any
+// other, and how many degrees a glyph may turn off its slot's ray to clear a
+// spoke; drawing units unless said.
+inline constexpr double kDeclinationRingGap = 1;
+inline constexpr double kDeclinationSpokeGap = 2.5;
+inline constexpr double kDeclinationBoxGap = 0.5;
+inline constexpr double kDeclinationValueGap = 3;
+inline constexpr double kDeclinationNearer = 2;
+inline constexpr double kDeclinationGlyphTurn = 1.5;  // degrees
+
 }  // namespace kairotex::wheel

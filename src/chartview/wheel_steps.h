@@ -32,8 +32,8 @@ GlyphBoxes ComputeGlyphBoxes(const WheelPaint& paint);
 Placement PutPlanetsInChartwheel(const WheelPaint& paint, const HouseSizes& sizes,
                                  const GlyphBoxes& boxes);
 void DrawPlanetColumn(const WheelPaint& paint, const GlyphBoxes& boxes, const PlacedObject& glyph);
-void PutPlanetsInChartwheelDeclination(const WheelPaint& paint, const GlyphBoxes& boxes,
-                                       const PlacedObject& glyph);
+struct DeclinationMark;
+void PutPlanetsInChartwheelDeclination(const WheelPaint& paint, const DeclinationMark& mark);
 
 void DrawAspectLines(const WheelPaint& paint, const Placement& placement);
 
