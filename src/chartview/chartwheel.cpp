@@ -27,10 +27,9 @@ void PaintChartwheel(DrawingSurface& surface, const WheelInputs& inputs, double 
   surface.SetUserScale(-half_width, half_height, half_width, -half_height);
   surface.Clear(inputs.print_background ? QBColor(wheel::kWhite) : QBColor(inputs.options[100]));
 
-  const wheel::WheelPaint paint =
-      wheel::MakeWheelPaint(surface, inputs, wheel::kScreenProfile,
-                            {-half_width, half_height, half_width, -half_height},
-                            inputs.print_background);
+  const wheel::WheelPaint paint = wheel::MakeWheelPaint(
+      surface, inputs, wheel::kScreenProfile, {-half_width, half_height, half_width, -half_height},
+      inputs.print_background);
   wheel::DrawWheel(paint);
   wheel::DrawChartHeader(paint, -half_width + wheel::kHeadingIndent, half_height);
 }

@@ -19,7 +19,8 @@ void PrintChartwheelPage(DrawingSurface& surface, const WheelInputs& inputs,
   const double bottom = -scale / kPageAspect - kPageBottomDrop;
   surface.SetUserScale(left, top, right, bottom);
 
-  const WheelPaint paint = MakeWheelPaint(surface, inputs, kPrinterProfile, {left, top, right, bottom}, false);
+  const WheelPaint paint =
+      MakeWheelPaint(surface, inputs, kPrinterProfile, {left, top, right, bottom}, false);
   DrawWheel(paint);
   PrintChartHeader(paint, left, top - inputs.options[55]);
   if (inputs.options[122] != 0.0f) PrintAspectGrid(paint, right - left, bottom - top, messages);

@@ -357,7 +357,6 @@ void LayOutSector(const WheelPaint& paint, const GlyphBoxes& boxes, std::vector<
   }
 }
 
-
 }  // namespace
 
 std::vector<DeclinationMark> LayOutDeclinations(const WheelPaint& paint, const GlyphBoxes& boxes,

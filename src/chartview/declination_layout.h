@@ -12,8 +12,6 @@
 
 namespace kairotex::wheel {
 
-struct GlyphBoxes;
-
 struct DeclinationMark {
   int object = 0;
   std::string value;  // the declination, after the object's mark

@@ -7,18 +7,12 @@
 
 #include "chart/angles.h"
 #include "chartview/european_angles.h"
+#include "chartview/european_spokes.h"
 #include "chartview/slot_table.h"
 #include "chartview/wheel_constants.h"
 #include "chartview/wheel_geometry.h"
 
 namespace kairotex::wheel {
-namespace {
-
-double RadiusAt(const DataTables& tables, double angle) {
-  return tables.RadiusData[static_cast<size_t>(std::lround(angle))];
-}
-
-}  // namespace
 
 bool IsObjectShown(ChartKind kind, int object) {
   if (kind == ChartKind::kDeclination) return object < kNorthNode || object > kPartOfFortune;
@@ -56,7 +50,7 @@ VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind) {
   return order;
 }
 
-Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes) {
+Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes, const GlyphBoxes& boxes) {
   const ChartState& chart = paint.chart;
   const VisitOrder order = CountObjectsPerHouse(chart, paint.kind);
   std::array<SlotLayout, 13> layouts{};
@@ -89,7 +83,8 @@ Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes) {
     } else if (paint.european) {
       std::optional<double> previous;
       if (result.count > 0) previous = result.placed[result.count - 1].angle;
-      glyph.angle = ClearOfEarlierGlyphs(EuropeanAngle(chart, visit, previous), result);
+      const double own = ClearOfSpokeBehind(paint, boxes, EuropeanAngle(chart, visit, previous));
+      glyph.angle = ClearOfEarlierGlyphs(own, result);
       glyph.radius = RadiusAt(paint.tables, glyph.angle);
     } else {
       glyph.angle = Normalize360(kSectorStart[slot.house] + slot.index * kSlotWidth);
@@ -99,6 +94,7 @@ Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes) {
     result.drawn[glyph.object] = true;
     result.angle[glyph.object] = glyph.angle;
   }
+  if (paint.european && !paint.Declination()) KeepOffTheSpokesAhead(paint, boxes, result);
   return result;
 }
 

@@ -9,6 +9,12 @@
 
 namespace kairotex::wheel {
 
+// The boxes a planet column steps by: the glyph's, then the digits'.
+struct GlyphBoxes {
+  int planet_width = 0, planet_height = 0;
+  int digit_width = 0, digit_height = 0;
+};
+
 // House sizes in degrees, wheel order (index 1 = 10th house).
 using HouseSizes = std::array<double, 13>;
 
@@ -47,6 +53,8 @@ bool IsObjectShown(ChartKind kind, int object);
 VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind);
 
 // Angle and radius of every shown object, visiting the order from its start.
-Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes);
+// A European glyph just past a spoke moves on until it and its column clear
+// the spoke.
+Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes, const GlyphBoxes& boxes);
 
 }  // namespace kairotex::wheel

@@ -7,7 +7,7 @@ namespace kairotex::wheel {
 
 Placement PutPlanetsInChartwheel(const WheelPaint& paint, const HouseSizes& sizes,
                                  const GlyphBoxes& boxes) {
-  const Placement placement = PlacePlanets(paint, sizes);
+  const Placement placement = PlacePlanets(paint, sizes, boxes);
   if (paint.Declination()) {
     for (const DeclinationMark& mark : LayOutDeclinations(paint, boxes, placement)) {
       PutPlanetsInChartwheelDeclination(paint, mark);

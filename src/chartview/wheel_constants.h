@@ -67,6 +67,13 @@ inline constexpr double kLowerLeftFrom = 180;
 inline constexpr double kLowerLeftTo = 270;
 inline constexpr double kLowerLeftShift = 2;
 
+// A European glyph just past a spoke moves on in these steps until its column
+// keeps this far from the spoke, but no further than the limit past it.
+inline constexpr double kSpokeClearance = 1;
+inline constexpr double kSpokeNudgeStep = 0.25;
+inline constexpr double kSpokeNudgeLimit = 10;
+inline constexpr int kColumnItems = 3;  // degree, sign and minutes
+
 // Planet columns read degrees first in the American style outside houses
 // t..t+5; t moves back one house with option 28.
 inline constexpr int kColumnSideHouse = 4;

@@ -48,7 +48,6 @@ struct WheelPaint {
 };
 
 WheelPaint MakeWheelPaint(DrawingSurface& surface, const WheelInputs& inputs,
-                          const WheelProfile& profile, const UserArea& area,
-                          bool print_background);
+                          const WheelProfile& profile, const UserArea& area, bool print_background);
 
 }  // namespace kairotex::wheel

@@ -23,10 +23,6 @@ void DrawInterceptedSigns(const WheelPaint& paint, const HouseSizes& sizes);
 
 // Glyph boxes measured in the current (planet glyph) font, with the margins
 // of the profile; whole units.
-struct GlyphBoxes {
-  int planet_width = 0, planet_height = 0;
-  int digit_width = 0, digit_height = 0;
-};
 GlyphBoxes ComputeGlyphBoxes(const WheelPaint& paint);
 
 Placement PutPlanetsInChartwheel(const WheelPaint& paint, const HouseSizes& sizes,

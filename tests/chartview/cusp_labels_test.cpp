@@ -100,9 +100,8 @@ TEST(DrawCuspLabels, EuropeanRowsEndAtTheAnchorOnTheLeftAndCentreOnItNearTheVert
     double angle;  // from the Descendant
     double shift;  // of the row's left end from the anchor
   };
-  const std::vector<Case> cases = {{0, 0},     {30, 0},     {60, 0},     {120, -49},
-                                   {150, -49}, {180, -49},  {210, -49},  {240, -49},
-                                   {300, 0},   {330, 0}};
+  const std::vector<Case> cases = {{0, 0},     {30, 0},    {60, 0},    {120, -49}, {150, -49},
+                                   {180, -49}, {210, -49}, {240, -49}, {300, 0},   {330, 0}};
   for (const Case& c : cases) {
     const double a = c.angle * kPi / 180;
     const RowBox row = RowOfSign(surface, SignCodeOfLongitude(185 + c.angle), 6);

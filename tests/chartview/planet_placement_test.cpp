@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "chartview/wheel_geometry.h"
 #include "chartview/wheel_steps.h"
 #include "wheel_test_chart.h"
 
@@ -44,6 +45,34 @@ void ExpectApartAndInsideTheRing(const std::vector<GlyphPlace>& places, double m
       EXPECT_GT(std::hypot(places[i].x - places[j].x, places[i].y - places[j].y), min_gap)
           << "objects " << places[i].object << " and " << places[j].object;
     }
+  }
+}
+
+// A glyph's text (hanging down and to the right of its corner) crosses no
+// spoke of the frame: no spoke passes between two of its box's corners.
+void ExpectClearOfTheSpokes(const RecordingSurface& surface, const GlyphPlace& glyph) {
+  const double width = kCharWidthFactor * 12, height = kLineHeightFactor * 12;
+  const wheel::Point corners[] = {{glyph.x, glyph.y},
+                                  {glyph.x + width, glyph.y},
+                                  {glyph.x, glyph.y - height},
+                                  {glyph.x + width, glyph.y - height}};
+  for (const DrawnLine& spoke : surface.lines) {
+    if (spoke.colour != QBColor(DeliveredProgram().options[102])) continue;
+    const double dx = spoke.x2 - spoke.x1, dy = spoke.y2 - spoke.y1;
+    double low = 1e9, high = -1e9, along_low = 1e9, along_high = -1e9;
+    for (const wheel::Point& c : corners) {
+      const double side = (dx * (c.y - spoke.y1) - dy * (c.x - spoke.x1)) / std::hypot(dx, dy);
+      low = std::min(low, side);
+      high = std::max(high, side);
+      const double along = (dx * (c.x - spoke.x1) + dy * (c.y - spoke.y1)) / (dx * dx + dy * dy);
+      along_low = std::min(along_low, along);
+      along_high = std::max(along_high, along);
+    }
+    constexpr double kTouch = 0.5;  // units either side
+    const bool across = low < -kTouch && high > kTouch && along_high > 0 && along_low < 1;
+    EXPECT_FALSE(across) << "object " << glyph.object << " at " << glyph.angle << " spoke at "
+                         << AngleOf(spoke.x2, spoke.y2, 0.9675) << " low " << low << " high "
+                         << high;
   }
 }
 
@@ -116,12 +145,10 @@ TEST(PutPlanetsInChartwheel, EuropeanGlyphFollowsThePreviousOneWhenCrowded) {
   };
   constexpr double kFar = 100;
   const std::vector<Case> cases = {
-      {220, kFar, 222, 44},      // just ahead: one slot past Mercury
-      {220, 220.5, 221, 48},     // behind Venus, pushed on by Mercury: one slot past Venus
-      {220, kFar, 225, 45},      // a slot ahead: its own place
-      {178, kFar, 181, 2},       // across 0 degrees: one slot past Mercury at 358
-      {40, kFar, 300.5, 122},    // just past a cusp in the upper left: moved off the cusp
-      {40, kFar, 20, 202},       // lower left: a little further on
+      {220, kFar, 222, 44},   // just ahead: one slot past Mercury
+      {220, 220.5, 221, 48},  // behind Venus, pushed on by Mercury: one slot past Venus
+      {220, kFar, 225, 45},   // a slot ahead: its own place
+      {40, kFar, 20, 202},    // lower left: a little further on
   };
   for (const Case& c : cases) {
     ChartState chart = HandChart(0, {{kMercury, c.mercury}, {kVenus, c.venus}, {kSun, c.sun}});
@@ -137,6 +164,36 @@ TEST(PutPlanetsInChartwheel, EuropeanGlyphFollowsThePreviousOneWhenCrowded) {
   }
 }
 
+TEST(PutPlanetsInChartwheel, EuropeanGlyphJustPastASpokeMovesOnUntilItClearsIt) {
+  // Equal houses from 0 Aries, spokes every 30 degrees from the Descendant.
+  // Across 0 degrees the Sun would stand one slot past Mercury at 358, at 2,
+  // on the Descendant's spoke; just past the 9th cusp it would be moved off
+  // the cusp to 122 only. Both move on a few degrees more, no further.
+  struct Case {
+    double mercury, sun;
+    double spoke, crowded_angle;
+  };
+  for (const Case& c : {Case{178, 181, 0, 2}, Case{40, 300.5, 120, 122}}) {
+    ChartState chart = HandChart(0, {{kMercury, c.mercury}, {kSun, c.sun}});
+    for (int object = kVenus; object <= ObjectCount; ++object) {
+      chart.ObjectPos[object] = 60.0 + 5.3 * object;
+    }
+    FindHousePositions(chart);
+    WheelCase wheel{chart};
+    wheel.style = kEuropeanStyle;
+    const GlyphPlace sun = PlaceOf(wheel.Paint(), kSun);
+    EXPECT_GT(sun.angle, c.crowded_angle) << c.sun;
+    EXPECT_LE(sun.angle, c.spoke + 10) << c.sun;
+    // The glyph's box, hanging down and to the right of its corner, stays on
+    // the spoke's counter-clockwise side.
+    const double box_width = 0.6 * 12, box_height = 1.2 * 12;
+    const double nx = -SinDeg(c.spoke), ny = CosDeg(c.spoke);
+    EXPECT_GT(
+        nx * sun.x + ny * sun.y + std::min(0.0, nx * box_width) - std::max(0.0, ny * box_height), 0)
+        << c.sun;
+  }
+}
+
 TEST(PutPlanetsInChartwheel, EuropeanConjunctionOfObjectsDrawnApartIsSpread) {
   // The Sun and the Moon at the same place are not drawn one after the other.
   ChartState chart = HandChart(0, {{kSun, 222}, {kMoon, 222}});
@@ -149,7 +206,8 @@ TEST(PutPlanetsInChartwheel, EuropeanConjunctionOfObjectsDrawnApartIsSpread) {
 TEST(PutPlanetsInChartwheel, GlyphsOfAHouseKeepTheZodiacalOrderInCastCharts) {
   // Charts every 11 days and 7 hours through a year at London, in both styles:
   // within each house, the glyph of the object further into the house stands
-  // further on counter-clockwise, and no two glyphs stand on top of each other.
+  // further on counter-clockwise, no two glyphs stand on top of each other and
+  // no European glyph lies across a spoke.
   ChartSettings settings;
   for (int step = 0; step < 33; ++step) {
     const int day = 1 + (step * 11) % 28, month = 1 + step % 12, hour = (step * 7) % 24;
@@ -158,10 +216,15 @@ TEST(PutPlanetsInChartwheel, GlyphsOfAHouseKeepTheZodiacalOrderInCastCharts) {
       WheelCase wheel{chart};
       wheel.style = style;
       const RecordingSurface surface = wheel.Paint();
-      SCOPED_TRACE(testing::Message() << "2021-" << month << "-" << day << " " << hour
-                                      << "h, style " << style);
+      SCOPED_TRACE(testing::Message()
+                   << "2021-" << month << "-" << day << " " << hour << "h, style " << style);
       const auto places = GlyphPlaces(surface);
       ExpectApartAndInsideTheRing(places, 9);
+      // The European glyphs stand at their own places, which may be next to a
+      // spoke; the American ones in sectors laid out beside the spokes.
+      if (style == kEuropeanStyle) {
+        for (const GlyphPlace& p : places) ExpectClearOfTheSpokes(surface, p);
+      }
       for (const GlyphPlace& a : places) {
         for (const GlyphPlace& b : places) {
           const int house = HouseOfObject(chart, a.object);
@@ -202,7 +265,7 @@ TEST(PutPlanetsInChartwheelDeclination, SectorLayoutWidensWithItsNumberOfObjects
     const wheel::WheelPaint paint =
         wheel::MakeWheelPaint(surface, wheel.Inputs(), wheel::kScreenProfile, {}, false);
     const wheel::Placement placement =
-        wheel::PlacePlanets(paint, wheel::ComputeHouseSizes(chart.CuspWheel));
+        wheel::PlacePlanets(paint, wheel::ComputeHouseSizes(chart.CuspWheel), {});
     std::vector<double> angles;
     for (int object = 1; object <= c.count; ++object) angles.push_back(placement.angle[object]);
     std::sort(angles.begin(), angles.end());
