@@ -73,9 +73,8 @@ LabelRow MeasureRow(const WheelPaint& paint, const std::array<LabelItem, 5>& ite
   return row;
 }
 
-// How far the row must move out along the anchor's direction so that no part
-// of it comes within kLabelGap of the outer circle (round on the device, so
-// flattened by the spokes' factor in user units).
+// Whether some part of the row comes within kLabelGap of the outer circle
+// (round on the device, so flattened by the spokes' factor in user units).
 bool TouchesOuterCircle(double left, double top, const LabelRow& row) {
   const double rx = kOuterRadius + kLabelGap;
   const double ry = (kOuterRadius + kLabelGap) * kSpokeYFactor;
