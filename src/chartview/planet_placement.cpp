@@ -79,7 +79,8 @@ Placement PlacePlanets(const WheelPaint& paint, const HouseSizes& sizes, const G
     if (paint.Declination()) {
       glyph.angle = Normalize360(kDeclinationSectorStart[slot.house] +
                                  slot.index * slots.Layout(slot.house).width);
-      glyph.radius = kDeclinationGlyphRadius;
+      // The declination layout sets the glyph out from the ring itself.
+      glyph.radius = kRadiusUnit;
     } else if (paint.european) {
       std::optional<double> previous;
       if (result.count > 0) previous = result.placed[result.count - 1].angle;

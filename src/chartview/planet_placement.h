@@ -31,8 +31,8 @@ struct PlacedObject {
   int house = 0;       // the house the object stands in
   int slot_house = 0;  // the house whose slot it took (the next one when its own is full)
   int slot = 0;
-  double angle = 0;  // degrees on the wheel
-  double radius = 0;
+  double angle = 0;   // degrees on the wheel
+  double radius = 0;  // of the glyph's corner; the ring's in the declination chart
 };
 
 struct Placement {

@@ -13,7 +13,6 @@ inline constexpr double kOuterRadius = 217;
 inline constexpr double kLabelRadius = 236;  // intercepted signs and European cusp labels
 inline constexpr double kRadiusUnit = 200;   // the declination ring and its aspect lines
 inline constexpr double kDeclinationSpokeEnd = 230;
-inline constexpr double kDeclinationGlyphRadius = kRadiusUnit + 5;
 
 // Spokes are flattened slightly so that they meet the circles on a screen
 // whose pixels are not square; circles keep the platform's own shape.
