@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install_deps.sh
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release
-cli=build/release/src/cli/kairotex-cli
+cli=build/release/bin/kairotex-cli
 "$cli" chart "$@"
 # The wheel is always the present moment; its note goes to standard error so
 # that the chart's output (e.g. --json) stays clean for a pipe.

@@ -22,7 +22,7 @@ ElectionData Election() {
 
 // Moment and next day, all sixteen objects, cusps, Chiron, heading.
 void BM_CalculateChart(benchmark::State& bench, char letter) {
-  const FixedClock clock({2026, 12, 6, 10, 49, 0});
+  const FixedClock clock({2026, 12, 6, 10, 49, 0}, 5);
   SilentMessages messages;
   const ChartContext context = Program().Context(clock, messages);
   const ChartSettings settings = ChartSettings::ForHouseSystem(letter);

@@ -23,7 +23,7 @@ ChartState Chart(bool heliocentric, bool declinations) {
   ChartSettings settings = ChartSettings::ForHouseSystem('P');
   settings.HelioChart = heliocentric;
   settings.DeclinationChart = declinations;
-  const FixedClock clock({1990, 3, 21, 18, 15, 0});
+  const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   SilentMessages messages;
   ChartState state;
   CalculateChart(state, e, settings, Program().Context(clock, messages));

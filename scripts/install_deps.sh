@@ -11,7 +11,10 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   # looking at the PDF pages.
   fonts-dejavu-core poppler-utils
   # The check that the glyph font has every glyph the program draws.
-  python3 python3-fonttools)
+  python3 python3-fonttools
+  # The window program's end-to-end test: a real X server, key presses and
+  # screenshots; the checks of the desktop entry and the AppStream file.
+  xvfb xdotool imagemagick x11-utils desktop-file-utils appstream)
 
 
 exec "$(dirname "$0")/install_packages.sh" "${packages[@]}"

@@ -34,7 +34,7 @@ void TakeElectionMoment(ChartState& s, const ElectionData& e, const RegionalForm
 }
 
 void TakePresentMoment(ChartState& s, const ChartContext& c) {
-  const LocalDateTime now = c.clock.Now();
+  const LocalDateTime now = PresentMomentInZone(c.clock, c.options[18]);
   s.ChartTitle = "Now";
   s.ChartMonth = static_cast<int16_t>(now.month);
   s.ChartDay = static_cast<int16_t>(now.day);

@@ -12,10 +12,13 @@ bool IsLeapYear(int year) {
 
 }  // namespace
 
+int DaysInMonth(int year, int month) {
+  return kDaysPerMonth[month] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
+}
+
 bool IsExistingDate(int year, int month, int day) {
   if (year < 1 || month < 1 || month > 12 || day < 1) return false;
-  const int days = kDaysPerMonth[month] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
-  return day <= days;
+  return day <= DaysInMonth(year, month);
 }
 
 int ValidateElectionData(const ElectionEntry& e, bool meridian_or_morinus, MessageSink& messages) {
@@ -39,7 +42,7 @@ int ValidateElectionData(const ElectionEntry& e, bool meridian_or_morinus, Messa
                           (e.lat_degrees && *e.lat_degrees == 66 && above(e.lat_minutes, 0));
     fail(too_high, kLatitudeTooHighMessage);
   }
-  fail(above(e.month, 12) || above(e.day, 31) || above(e.year, 2099));
+  fail(above(e.month, 12) || above(e.day, 31) || above(e.year, kLastChartYear));
   fail(above(e.hour, 12) || above(e.minute, 59));
   fail(e.zone && (*e.zone > 12.0 || *e.zone < -13.0));
   fail(above(e.lon_degrees, 180) || above(e.lon_minutes, 59));
@@ -48,7 +51,7 @@ int ValidateElectionData(const ElectionEntry& e, bool meridian_or_morinus, Messa
   // refused rather than cast as a day of the next month; fields the typing
   // filter cannot produce (negative numbers) are refused here too.
   const bool date_in_range = e.month && e.day && e.year && *e.month >= 1 && *e.month <= 12 &&
-                             *e.day >= 1 && *e.day <= 31 && *e.year >= 1 && *e.year <= 2099;
+                             *e.day >= 1 && *e.day <= 31 && *e.year >= kFirstChartYear && *e.year <= kLastChartYear;
   fail(date_in_range && !IsExistingDate(*e.year, *e.month, *e.day));
   // No place lies beyond a pole, whatever the house system.
   fail(above(e.lat_degrees, 90) ||

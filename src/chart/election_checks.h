@@ -23,8 +23,16 @@ struct ElectionEntry {
   bool south = false;
 };
 
-// True when the civil date exists (Julian leap years up to 1582, Gregorian after).
+// Days in the month of the civil calendar: Julian leap years up to 1582,
+// Gregorian after (1900 is a common year, 2000 a leap year).
+int DaysInMonth(int year, int month);
+
+// True when the civil date exists.
 bool IsExistingDate(int year, int month, int day);
+
+// The years the chart engine accepts.
+inline constexpr int kFirstChartYear = 1;
+inline constexpr int kLastChartYear = 2099;
 
 // Runs every check group; each failing group shows its message through the
 // sink. Returns the input-error flag: 1 when any group failed, else 0.

@@ -21,25 +21,40 @@ inline int TwelveHourClockHour(int hour24) {
 class Clock {
  public:
   virtual ~Clock() = default;
-  // The present local civil date and time.
+  // The present civil date and time of the computer's own time zone (the
+  // clock in the window caption).
   virtual LocalDateTime Now() const = 0;
+  // The present instant as universal time (the chart of the present moment).
+  virtual LocalDateTime UniversalNow() const = 0;
 };
 
-// The system clock in the local time zone.
+// The system clock.
 class SystemClock : public Clock {
  public:
   LocalDateTime Now() const override;
+  LocalDateTime UniversalNow() const override;
 };
 
-// A clock fixed at one moment, for tests and for repeatable runs.
+// A clock fixed at one moment, for tests and for repeatable runs: the
+// computer's local time and its zone in hours, positive west of Greenwich,
+// so that universal time is local time + zone.
 class FixedClock : public Clock {
  public:
-  explicit FixedClock(LocalDateTime now) : now_(now) {}
-  LocalDateTime Now() const override { return now_; }
+  FixedClock(LocalDateTime local, double zone_hours_west);
+  LocalDateTime Now() const override { return local_; }
+  LocalDateTime UniversalNow() const override { return universal_; }
 
  private:
-  LocalDateTime now_;
+  LocalDateTime local_, universal_;
 };
+
+// The civil date and time `hours` later (earlier when negative), carried
+// through days, months and years of the Gregorian calendar; whole seconds.
+LocalDateTime AddHours(const LocalDateTime& moment, double hours);
+
+// The present moment as the clock of a zone shows it (hours, positive west):
+// universal time less the zone.
+LocalDateTime PresentMomentInZone(const Clock& clock, double zone_hours_west);
 
 enum class MessageIcon { kInformation, kExclamation, kCritical };
 

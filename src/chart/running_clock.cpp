@@ -5,8 +5,10 @@
 
 namespace kairotex {
 
+// The present instant from the system clock as universal time, told as the
+// clock of the option-18 zone shows it, whatever zone the computer keeps.
 void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
-  const LocalDateTime now = clock.Now();
+  const LocalDateTime now = PresentMomentInZone(clock, o[18]);
   e.Name = "Now";
   e.Month = static_cast<int16_t>(now.month);
   e.Day = static_cast<int16_t>(now.day);

@@ -13,7 +13,7 @@ int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream
     return kExitInputRefused;
   }
   try {
-    run.program = LoadChartProgram(DataDirFor(flags.data_dir), regional);
+    run.program = LoadChartProgram(DataDirFor(flags.data_dir, err), regional);
   } catch (const DataFileError& e) {
     err << "kairotex-cli: " << e.what() << "\n";
     return kExitDataFile;

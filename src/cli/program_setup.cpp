@@ -1,6 +1,6 @@
 #include "cli/program_setup.h"
 
-#include "settings/program_dir.h"
+#include "settings/data_folders.h"
 
 namespace kairotex::cli {
 
@@ -24,8 +24,11 @@ bool RegionalFormatFor(const std::string& date_order, RegionalFormat& format) {
   return true;
 }
 
-std::string DataDirFor(const std::string& given) {
-  return given.empty() ? ProgramDir() : given;
+std::string DataDirFor(const std::string& given, std::ostream& err) {
+  std::string warning;
+  std::string dir = ResolveProgramDir(given, &warning);
+  if (!warning.empty()) err << "kairotex-cli: warning: " << warning << "; reading " << dir << "\n";
+  return dir;
 }
 
 }  // namespace kairotex::cli

@@ -26,7 +26,9 @@ class StreamMessages : public MessageSink {
 // "mdy", "dmy" or "ymd" when given. Returns false for another word.
 bool RegionalFormatFor(const std::string& date_order, RegionalFormat& format);
 
-// The data folder: the one given, else the program's own folder.
-std::string DataDirFor(const std::string& given);
+// The data folder: the one given, else the user's data folder filled from
+// the delivered files (a warning on err when that cannot be done and the
+// delivered folder is read instead).
+std::string DataDirFor(const std::string& given, std::ostream& err);
 
 }  // namespace kairotex::cli

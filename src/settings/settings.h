@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/data_file_error.h"
+#include "settings/data_folders.h"
 #include "settings/name_tables.h"
 #include "settings/numeric_line.h"
 #include "settings/options.h"

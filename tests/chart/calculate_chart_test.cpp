@@ -62,7 +62,7 @@ class Driver : public ::testing::Test {
   DataTables tables;  // no Chiron tables: Chiron stands at 0
   OrbitalElements elements = InitOrbitalElements();
   RegionalFormat regional;
-  FixedClock clock{LocalDateTime{2026, 12, 6, 13, 5, 0}};
+  FixedClock clock{LocalDateTime{2026, 12, 6, 13, 5, 0}, 5};
   CountingMessages messages;
   ElectionData election = NewYorkEvening();
   ChartState state;
@@ -227,7 +227,7 @@ TEST_F(Driver, RunningClockTakesThePresentMomentOnTwelveHourClock) {
   EXPECT_FLOAT_EQ(state.ChartTimeHMM, 1.05f);
   EXPECT_EQ(state.AmPm, "P.M.");
   EXPECT_EQ(state.ChartHeading[4], "73w59");
-  clock = FixedClock{LocalDateTime{2026, 12, 6, 0, 20, 0}};
+  clock = FixedClock{LocalDateTime{2026, 12, 6, 0, 20, 0}, 5};
   Cast(settings);
   EXPECT_FLOAT_EQ(state.ChartTimeHMM, 12.20f);
   EXPECT_EQ(state.AmPm, "A.M.");
@@ -246,7 +246,7 @@ TEST_F(Driver, RunningClockChecksLeaveThePreviousChart) {
   options[23] = 1;  // 66 01 fails
   options[18] = 13;
   options[20] = 60;
-  clock = FixedClock{LocalDateTime{2030, 1, 1, 0, 0, 0}};
+  clock = FixedClock{LocalDateTime{2030, 1, 1, 0, 0, 0}, 5};
   Cast(settings);
   EXPECT_EQ(state.InputError, 1);
   ASSERT_EQ(messages.texts.size(), 3u);

@@ -58,7 +58,7 @@ ElectionData ElectionFor(const test::ReferencePosition& row) {
 TEST(ChartReference, PositionsAnglesAndChiron) {
   const ChartProgram program = LoadChartProgram(test::DataDir(), RegionalFormat{});
   NoMessages messages;
-  const FixedClock clock({2026, 1, 1, 0, 0, 0});
+  const FixedClock clock({2026, 1, 1, 0, 0, 0}, 0);
   const ChartContext context = program.Context(clock, messages);
   // Worst differences allowed, degrees. The program's sidereal time is mean
   // (no nutation), so the angles differ from the reference's apparent ones by

@@ -70,7 +70,7 @@ inline ChartState CastChart(int year, int month, int day, int hour24, int minute
   election.Zone = 0;
   election.LatDegrees = 51;
   election.LatMinutes = 29;
-  const FixedClock clock({year, month, day, hour24, minute, 0});
+  const FixedClock clock({year, month, day, hour24, minute, 0}, DeliveredProgram().options[18]);
   RecordingMessages messages;
   ChartState chart;
   CalculateChart(chart, election, settings, DeliveredProgram().Context(clock, messages));

@@ -14,8 +14,8 @@ struct CliRun {
   std::string out, err;
 };
 
-// 2026 December 6, 10:49:30 local time.
-inline const FixedClock kTestClock({2026, 12, 6, 10, 49, 30});
+// 2026 December 6, 10:49:30 local time on a computer kept on zone 5 (New York).
+inline const FixedClock kTestClock({2026, 12, 6, 10, 49, 30}, 5);
 
 // args without the program name.
 inline CliRun RunCliArgs(const std::vector<std::string>& args) {

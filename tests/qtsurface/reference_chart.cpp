@@ -26,7 +26,7 @@ ReferenceChart CastReferenceChart(ChartKind kind) {
   settings.HelioChart = kind == ChartKind::kHeliocentric;
   settings.DeclinationChart = kind == ChartKind::kDeclination;
   // The clock only matters for "now"; fixed, so that nothing reads the wall clock.
-  const FixedClock clock({1990, 3, 21, 18, 15, 0});
+  const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   RecordingMessages messages;
   CalculateChart(chart.state, election, settings, chart.program.Context(clock, messages));
   return chart;

@@ -29,13 +29,18 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
+void InstallQuietMessageHandler() {
+  if (previous_handler != nullptr) return;
+  previous_handler = qInstallMessageHandler(QuietMessages);
+}
+
 void EnsureGuiApplication() {
   if (QGuiApplication::instance() != nullptr) return;
   if (!EnvironmentSet("QT_QPA_PLATFORM") && !EnvironmentSet("DISPLAY") &&
       !EnvironmentSet("WAYLAND_DISPLAY")) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
   }
-  previous_handler = qInstallMessageHandler(QuietMessages);
+  InstallQuietMessageHandler();
   // Qt keeps references to argc and argv for the application's lifetime.
   static int argc = 1;
   static char name[] = "kairotex";

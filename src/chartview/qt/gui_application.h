@@ -10,4 +10,8 @@ namespace kairotex {
 // no window system. The application lives until the process ends.
 void EnsureGuiApplication();
 
+// Drops Qt's notice that there is no runtime folder (a machine without a
+// login session), which nothing here needs; other messages pass on.
+void InstallQuietMessageHandler();
+
 }  // namespace kairotex

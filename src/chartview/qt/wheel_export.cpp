@@ -28,7 +28,7 @@ QtSurfaceOptions WindowOptions(QSizeF pixels, const QString& glyph_family) {
 }
 
 // The wheel as the window shows it on an area of the given pixels.
-void PaintWindowWheel(QtSurface& surface, QSizeF pixels, const WheelInputs& inputs) {
+void PaintWindowWheelOn(QtSurface& surface, QSizeF pixels, const WheelInputs& inputs) {
   const DrawingSize drawing = WindowDrawingSize(pixels.width(), pixels.height());
   PaintChartwheel(surface, inputs, drawing.width, drawing.height,
                   StartScaleForWindow(drawing.width, drawing.height));
@@ -54,9 +54,33 @@ bool Commit(QSaveFile& file, const std::string& path, std::string* error) {
 
 }  // namespace
 
+void PaintWindowWheel(QPainter& painter, const QRectF& area, const WheelInputs& inputs,
+                      const QString& glyph_family) {
+  QtSurface surface(painter, area, WindowOptions(area.size(), glyph_family));
+  PaintWindowWheelOn(surface, area.size(), inputs);
+}
+
+void PaintWheelPage(QPainter& painter, const QRectF& printable, PdfPage page,
+                    const WheelInputs& inputs, const QString& glyph_family,
+                    double screen_drawing_width, MessageSink& messages) {
+  if (page == PdfPage::kFull) {
+    const QRectF area = FullPageArea(printable);
+    QtSurfaceOptions options;
+    options.pixels_per_point = FullPagePixelsPerPoint(area);
+    options.glyph_family = glyph_family;
+    QtSurface surface(painter, area, options);
+    PrintChartwheelPage(surface, inputs, screen_drawing_width, messages);
+  } else {
+    const QRectF area = HalfPageArea(printable);
+    const WheelInputs snapshot{inputs.chart,      inputs.options,      inputs.tables,
+                               inputs.type_chart, inputs.chart_exists, true};
+    PaintWindowWheel(painter, area, snapshot, glyph_family);
+  }
+}
+
 void PaintWheelImage(QImage& image, const WheelInputs& inputs, const QString& glyph_family) {
   QtSurface surface(image, WindowOptions(image.size(), glyph_family));
-  PaintWindowWheel(surface, image.size(), inputs);
+  PaintWindowWheelOn(surface, image.size(), inputs);
 }
 
 QImage RenderWheelImage(QSize size, const WheelInputs& inputs, const QString& glyph_family) {
@@ -97,7 +121,7 @@ bool WriteWheelSvg(const std::string& path, QSize size, const WheelInputs& input
     QtSurfaceOptions options = WindowOptions(size, glyph_family);
     options.text_as_outlines = true;
     QtSurface surface(painter, QRectF(QPointF(0, 0), size), options);
-    PaintWindowWheel(surface, size, inputs);
+    PaintWindowWheelOn(surface, size, inputs);
   }
   return Commit(file, path, error);
 }
@@ -121,20 +145,7 @@ bool WriteWheelPdf(const std::string& path, PdfPage page, const WheelInputs& inp
       return Fail(error, path, QStringLiteral("the PDF could not be started"));
     }
     const QRectF printable(0, 0, writer.width(), writer.height());
-    if (page == PdfPage::kFull) {
-      const QRectF area = FullPageArea(printable);
-      QtSurfaceOptions options;
-      options.pixels_per_point = FullPagePixelsPerPoint(area);
-      options.glyph_family = glyph_family;
-      QtSurface surface(painter, area, options);
-      PrintChartwheelPage(surface, inputs, kWindowDrawingWidth, messages);
-    } else {
-      const QRectF area = HalfPageArea(printable);
-      const WheelInputs snapshot{inputs.chart,      inputs.options,      inputs.tables,
-                                 inputs.type_chart, inputs.chart_exists, true};
-      QtSurface surface(painter, area, WindowOptions(area.size(), glyph_family));
-      PaintWindowWheel(surface, area.size(), snapshot);
-    }
+    PaintWheelPage(painter, printable, page, inputs, glyph_family, kWindowDrawingWidth, messages);
     painter.end();
   }
   return Commit(file, path, error);

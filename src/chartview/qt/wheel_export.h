@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <string>
@@ -41,6 +43,19 @@ enum class PdfPage {
   kFull,  // the printer's page: wheel, heading and aspect grid
   kHalf,  // the window's wheel in the top half, with the print background
 };
+
+// One printed page on a painter that has begun on a printer or PDF writer;
+// `printable` is the painter's printable rectangle in device pixels. The
+// full page is laid out for the screen class's drawing width.
+void PaintWheelPage(QPainter& painter, const QRectF& printable, PdfPage page,
+                    const WheelInputs& inputs, const QString& glyph_family,
+                    double screen_drawing_width, MessageSink& messages);
+
+// The window's wheel drawn into `area` of a painter (device pixels), as the
+// main window shows it: drawing units and text size from the area's pixels,
+// StartScale by the window's rule.
+void PaintWindowWheel(QPainter& painter, const QRectF& area, const WheelInputs& inputs,
+                      const QString& glyph_family);
 
 // One A4 portrait page. The full page reads the orb file for its aspect grid
 // and reports trouble with it through `messages`.

@@ -1,0 +1,32 @@
+#include "mainwindow/program_start.h"
+
+#include "mainwindow/chart_commands.h"
+#include "settings/user_name.h"
+
+namespace kairotex {
+
+void ReadStartupSettings(ProgramContext& c, const std::string& program_dir,
+                         const RegionalFormat& regional, const std::string& user_name_path) {
+  c.program.program_dir = program_dir;
+  c.window = LoadWindowSettings(program_dir);
+  c.program.regional = regional;
+  c.user_name_line = ReadUserName(user_name_path);
+  c.election.Name.clear();
+}
+
+void CastFirstChart(ProgramContext& c) {
+  LoadOptions(c.program_dir(), c.program.options);
+  c.title_text = BuildTitleText(c.user_name_line, c.program.options[123]);
+  c.program.elements = InitOrbitalElements();
+  c.checks = ChartSettings::ForStartupOption(c.program.options[27]);
+  c.checks.ElectionsRunning = true;
+  c.program.tables = LoadDataFiles(c.program_dir());
+  SetChartToNow(c.election, c.program.options, c.clock);
+  RecastChart(c);
+}
+
+bool SaveProgramSettings(const ProgramContext& c, std::string* error) {
+  return SaveWindowSettings(c.program_dir(), c.window, error);
+}
+
+}  // namespace kairotex
