@@ -56,13 +56,16 @@ bool CopyMissingDeliveredFiles(const std::string& delivered_dir, const std::stri
   if (!fs::is_directory(user_dir, ec)) {
     return Fail(error, "cannot make the data folder " + user_dir);
   }
-  for (const fs::directory_entry& entry : fs::directory_iterator(delivered_dir, ec)) {
+  // The listing keeps an error code of its own: the checks on each file set
+  // theirs for files that are simply absent.
+  std::error_code listing_error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(delivered_dir, listing_error)) {
     if (!entry.is_regular_file(ec)) continue;
     const fs::path target = fs::path(user_dir) / entry.path().filename();
     if (fs::exists(fs::symlink_status(target, ec))) continue;
     if (!CopyOne(entry.path(), target, error)) return false;
   }
-  if (ec) return Fail(error, "cannot read the delivered data folder " + delivered_dir);
+  if (listing_error) return Fail(error, "cannot read the delivered data folder " + delivered_dir);
   return true;
 }
 

@@ -86,7 +86,7 @@ int RunWindowProgram(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kairotex"));
   QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-  QApplication::setDesktopFileName(QStringLiteral("org.kairotex.Kairotex"));
+  QApplication::setDesktopFileName(QStringLiteral("org.kairotex.kairotex"));
 
   WindowProgramFlags flags;
   if (!ReadFlags(app, flags)) return kExitUsage;

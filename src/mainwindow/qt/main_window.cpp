@@ -145,6 +145,7 @@ void MainWindow::ShowAtStartup() {
   RefreshMainWindow();
   move(x(), 0);
   show();
+  FitToScreenClass();  // the frame is known only once shown
   timer_->start();
   if (context_.program.options[48] == 1.0f) {
     auto* title = new TitleWindow(this);
@@ -172,14 +173,17 @@ void MainWindow::ShowCheckMarks() {
 
 // In the normal state the window takes the screen class's size (its frame
 // included); maximised, minimised or full screen it is left alone.
+void MainWindow::FitToScreenClass() {
+  const Qt::WindowStates state = windowState();
+  if (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+  const QSize frame_extra = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  resize(QSize(context_.screen.WindowWidthPixels(), context_.screen.WindowHeightPixels()) -
+         frame_extra);
+}
+
 void MainWindow::RefreshMainWindow() {
   ShowCheckMarks();
-  const Qt::WindowStates state = windowState();
-  if (!(state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-    const QSize frame_extra = isVisible() ? frameGeometry().size() - geometry().size() : QSize();
-    resize(QSize(context_.screen.WindowWidthPixels(), context_.screen.WindowHeightPixels()) -
-           frame_extra);
-  }
+  FitToScreenClass();
   Repaint();
 }
 

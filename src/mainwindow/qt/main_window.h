@@ -88,6 +88,7 @@ class MainWindow : public QMainWindow {
   void OnCommand(const char* name, void (MainWindow::*slot)());
   // After every calculation: check marks, window size, repaint.
   void RefreshMainWindow();
+  void FitToScreenClass();
   void Repaint();
   void ShowCheckMarks();
   void NotYetAvailable(const char* what);

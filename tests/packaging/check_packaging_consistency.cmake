@@ -1,0 +1,97 @@
+# The desktop file, the icon and the AppStream file name each other by one
+# id, and the release they describe is the project's version:
+#
+#   cmake -DPACKAGING_DIR=DIR -DDATA_DIR=DIR -DAPP_ID=ID -DVERSION=X.Y.Z
+#         -P check_packaging_consistency.cmake
+#
+# Every fault is reported; the script fails when there is any.
+
+foreach(required PACKAGING_DIR DATA_DIR APP_ID VERSION)
+  if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
+    message(FATAL_ERROR "check_packaging_consistency.cmake: -D${required}=... is missing")
+  endif()
+endforeach()
+
+string(REPLACE "." "\\." version_pattern "${VERSION}")
+set(faults 0)
+macro(fault text)
+  message(SEND_ERROR "${text}")
+  math(EXPR faults "${faults} + 1")
+endmacro()
+
+# The value of the first "Key=" line of a desktop file's text.
+function(desktop_value text key out)
+  if(text MATCHES "(^|\n)${key}=([^\n]*)")
+    set(${out} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
+
+string(REPLACE "." "\\." app_id_pattern "${APP_ID}")
+set(desktop_file "${PACKAGING_DIR}/${APP_ID}.desktop")
+set(icon_file "${PACKAGING_DIR}/${APP_ID}.svg")
+set(metainfo_file "${PACKAGING_DIR}/${APP_ID}.metainfo.xml")
+foreach(file IN ITEMS "${desktop_file}" "${icon_file}" "${metainfo_file}")
+  if(NOT EXISTS "${file}")
+    fault("${file} is missing: the desktop file, icon and metainfo must all be named ${APP_ID}")
+  endif()
+endforeach()
+
+if(EXISTS "${desktop_file}")
+  file(READ "${desktop_file}" desktop)
+  desktop_value("${desktop}" "Icon" icon)
+  if(NOT icon STREQUAL APP_ID)
+    fault("${desktop_file}: Icon=${icon}, expected Icon=${APP_ID} (the installed icon's name)")
+  endif()
+  desktop_value("${desktop}" "Exec" exec)
+  if(NOT exec MATCHES "^kairotex( |$)")
+    fault("${desktop_file}: Exec=${exec}, expected the window program kairotex")
+  endif()
+endif()
+
+if(EXISTS "${icon_file}")
+  file(READ "${icon_file}" icon_text)
+  if(NOT icon_text MATCHES "<svg[^>]*viewBox=\"0 0 128 128\"")
+    fault("${icon_file}: no <svg> element with viewBox=\"0 0 128 128\"")
+  endif()
+endif()
+
+if(EXISTS "${metainfo_file}")
+  file(READ "${metainfo_file}" metainfo)
+  if(NOT metainfo MATCHES "<id>([^<]*)</id>" OR NOT CMAKE_MATCH_1 STREQUAL APP_ID)
+    fault("${metainfo_file}: the component <id> is not ${APP_ID}")
+  endif()
+  if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${app_id_pattern}\\.desktop</launchable>")
+    fault("${metainfo_file}: no <launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+  endif()
+  foreach(binary kairotex kairotex-cli)
+    if(NOT metainfo MATCHES "<binary>${binary}</binary>")
+      fault("${metainfo_file}: <provides> lacks <binary>${binary}</binary>")
+    endif()
+  endforeach()
+  if(NOT metainfo MATCHES "<release version=\"${version_pattern}\"")
+    fault("${metainfo_file}: no <release version=\"${VERSION}\"> for the project's version")
+  endif()
+endif()
+
+# The help texts that name the version.
+foreach(pair "ABOUT.HLP;version ${VERSION}" "REVISION.HLP;Version ${VERSION}")
+  list(GET pair 0 name)
+  list(GET pair 1 expected)
+  set(file "${DATA_DIR}/${name}")
+  if(NOT EXISTS "${file}")
+    fault("${file} is missing")
+    continue()
+  endif()
+  file(READ "${file}" text)
+  string(FIND "${text}" "${expected}" at)
+  if(at EQUAL -1)
+    fault("${file} does not say \"${expected}\" (the project's version)")
+  endif()
+endforeach()
+
+if(faults GREATER 0)
+  message(FATAL_ERROR "${faults} packaging fault(s)")
+endif()
+message(STATUS "packaging files agree: id ${APP_ID}, version ${VERSION}")
