@@ -19,6 +19,7 @@ done
 
 rm -rf "$work"
 mkdir -p "$work/data" "$work/home"
+chmod 700 "$work/home"  # Qt wants a private runtime folder
 cp "$delivered"/* "$work/data/"
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_RUNTIME_DIR=$work/home
 export LC_ALL=C.UTF-8 TZ=UTC
