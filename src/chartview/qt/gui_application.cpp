@@ -16,10 +16,16 @@ bool EnvironmentSet(const char* name) {
 QtMessageHandler previous_handler = nullptr;
 
 // Without a login session there is no runtime folder; Qt says so on every
-// start although nothing here needs one.
+// start although nothing here needs one. The offscreen platform says on every
+// resize and raise that it has no window manager to tell.
+bool Harmless(const QString& message) {
+  return message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")) ||
+         message == QStringLiteral("This plugin does not support propagateSizeHints()") ||
+         message == QStringLiteral("This plugin does not support raise()");
+}
+
 void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtWarningMsg && message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR")))
-    return;
+  if (type == QtWarningMsg && Harmless(message)) return;
   if (previous_handler != nullptr) {
     previous_handler(type, context, message);
   } else {
