@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -36,21 +35,11 @@ std::string CopyOfDeliveredData() {
   return dir.string();
 }
 
-// Widgets want a QApplication; kept until exit, as the wheel benchmarks keep
-// theirs. Offscreen unless a display is given.
-void EnsureWidgetApplication() {
-  if (QApplication::instance() != nullptr) return;
-  if (std::getenv("DISPLAY") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  InstallQuietMessageHandler();
-  static int argc = 1;
-  static char name[] = "kairotex";
-  static char* argv[] = {name, nullptr};
-  static QApplication* const application = new QApplication(argc, argv);
-  (void)application;
-}
-
 void BM_StepInTheWindow(benchmark::State& bench, const char* command, int16_t style) {
-  EnsureWidgetApplication();
+  // Widgets want a QApplication.
+  EnsureGuiApplication([](int& argc, char** argv) -> QGuiApplication* {
+    return new QApplication(argc, argv);
+  });
   const std::string dir = CopyOfDeliveredData();
   const FixedClock clock({2026, 12, 7, 10, 30, 0}, 5);
   bench::SilentMessages messages;

@@ -41,6 +41,10 @@ void InstallQuietMessageHandler() {
 }
 
 void EnsureGuiApplication() {
+  EnsureGuiApplication([](int& argc, char** argv) { return new QGuiApplication(argc, argv); });
+}
+
+void EnsureGuiApplication(MakeGuiApplication make) {
   if (QGuiApplication::instance() != nullptr) return;
   if (!EnvironmentSet("QT_QPA_PLATFORM") && !EnvironmentSet("DISPLAY") &&
       !EnvironmentSet("WAYLAND_DISPLAY")) {
@@ -53,7 +57,7 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   // Kept until exit on purpose: Qt's fonts and platform plugin must outlive
   // every painter, and tearing them down during static destruction is unsafe.
-  static QGuiApplication* const application = new QGuiApplication(argc, argv);
+  static QGuiApplication* const application = make(argc, argv);
   (void)application;
 }
 
