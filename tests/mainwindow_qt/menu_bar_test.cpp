@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "window_test_registry.h"
 #include "window_tests.h"
 
 namespace kairotex::test {
@@ -130,5 +131,7 @@ void MenuBarTest::settingsAreCheckable() {
     QVERIFY2(!f.Command(name)->isCheckable(), name);
   }
 }
+
+const RegisterWindowTest<MenuBarTest> registeredMenuBarTest("MenuBarTest");
 
 }  // namespace kairotex::test

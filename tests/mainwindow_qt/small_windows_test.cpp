@@ -11,6 +11,7 @@
 #include "mainwindow/qt/options_window.h"
 #include "settings/window_settings.h"
 #include "test_paths.h"
+#include "window_test_registry.h"
 #include "window_tests.h"
 
 namespace kairotex::test {
@@ -177,5 +178,7 @@ void SmallWindowsTest::printCancelPrintsNothing() {
   f.Command("mnuPrintChartwheel")->trigger();
   QVERIFY(f.messages.texts.empty());
 }
+
+const RegisterWindowTest<SmallWindowsTest> registeredSmallWindowsTest("SmallWindowsTest");
 
 }  // namespace kairotex::test

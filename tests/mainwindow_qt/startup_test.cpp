@@ -12,6 +12,7 @@
 #include "mainwindow/qt/chart_view.h"
 #include "mainwindow/qt/single_copy.h"
 #include "mainwindow/qt/title_window.h"
+#include "window_test_registry.h"
 #include "window_tests.h"
 
 namespace kairotex::test {
@@ -125,5 +126,7 @@ void StartupTest::windowTakesTheScreenClassSize() {
   f.Command("mnuUpdateAddDay")->trigger();
   QCOMPARE(f.window->size(), maximised);
 }
+
+const RegisterWindowTest<StartupTest> registeredStartupTest("StartupTest");
 
 }  // namespace kairotex::test

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "mainwindow/qt/chart_view.h"
+#include "window_test_registry.h"
 #include "window_tests.h"
 
 namespace kairotex::test {
@@ -130,5 +131,7 @@ void SteppingTest::stepPastTheLastYearIsRefused() {
   QCOMPARE(Heading(f, 2), QStringLiteral("31 Dec 2099"));
   QCOMPARE(Heading(f, 3), QStringLiteral("11.29 P.M. (5)"));
 }
+
+const RegisterWindowTest<SteppingTest> registeredSteppingTest("SteppingTest");
 
 }  // namespace kairotex::test

@@ -1,29 +1,27 @@
-// Runs every window test class; the exit status is non-zero when any failed.
+// Runs every registered window test class; the exit status is non-zero when
+// any failed.
 #include <QApplication>
 #include <QTest>
 
 #include "chartview/qt/gui_application.h"
-#include "window_tests.h"
+#include "window_test_registry.h"
+
+namespace kairotex::test {
+
+std::map<std::string, WindowTestFactory>& WindowTestClasses() {
+  static std::map<std::string, WindowTestFactory> classes;
+  return classes;
+}
+
+}  // namespace kairotex::test
 
 int main(int argc, char** argv) {
   kairotex::InstallQuietMessageHandler();
   QApplication app(argc, argv);
   int failed = 0;
-  {
-    kairotex::test::MenuBarTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kairotex::test::StartupTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kairotex::test::SteppingTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kairotex::test::SmallWindowsTest test;
-    failed += QTest::qExec(&test, argc, argv);
+  for (const auto& [name, make] : kairotex::test::WindowTestClasses()) {
+    const std::unique_ptr<QObject> test = make();
+    failed += QTest::qExec(test.get(), argc, argv);
   }
   return failed == 0 ? 0 : 1;
 }
