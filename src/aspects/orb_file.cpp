@@ -2,12 +2,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "settings/numeric_line.h"
 
 namespace kairotex {
 namespace {
 
+constexpr size_t kOrbFieldWidth = 7;  // the number; the rest of a line is a label
+constexpr size_t kQuotedLineLength = 40;
 constexpr std::string_view kOrbsKept = ". The orbs stay as they were.";
 
 void Warn(MessageSink& messages, const std::string& text) {
@@ -16,6 +19,10 @@ void Warn(MessageSink& messages, const std::string& text) {
 
 }  // namespace
 
+std::string OrbFileNotFoundMessage(const std::string& path) {
+  return "Orb file not found: " + path + std::string(kOrbsKept);
+}
+
 bool ReadOrbFile(const std::string& path, OrbTable& orbs, MessageSink& messages) {
   if (path.empty()) {
     Warn(messages, "No orb file is chosen" + std::string(kOrbsKept));
@@ -23,7 +30,7 @@ bool ReadOrbFile(const std::string& path, OrbTable& orbs, MessageSink& messages)
   }
   std::error_code error;
   if (!std::filesystem::exists(path, error)) {
-    Warn(messages, "Orb file not found: " + path + std::string(kOrbsKept));
+    Warn(messages, OrbFileNotFoundMessage(path));
     return false;
   }
   std::ifstream in(path, std::ios::binary);
@@ -34,6 +41,13 @@ bool ReadOrbFile(const std::string& path, OrbTable& orbs, MessageSink& messages)
   for (int n = 1; n <= kOrbCount && std::getline(in, line); ++n) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty()) break;
+    // A line whose field holds no number would silently become an orb of 0,
+    // which hides every aspect of its kind: say which line it is instead.
+    if (!StartsWithNumber(std::string_view(line).substr(0, kOrbFieldWidth))) {
+      Warn(messages, "Line " + std::to_string(n) + " of " + path + " is not a number: \"" +
+                         line.substr(0, kQuotedLineLength) + "\"" + std::string(kOrbsKept));
+      return false;
+    }
     read[n] = static_cast<float>(ReadNumericField(line));
   }
   // A file that would not open, a folder, or a read that broke off: keep the old orbs.

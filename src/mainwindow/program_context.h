@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "aspects/aspect_codes.h"
 #include "chart/chart_program.h"
 #include "chart/chart_state.h"
 #include "chart/platform.h"
@@ -41,6 +42,9 @@ struct ProgramContext {
   // chart resets to NATAL.ORB.
   ChartState chart;
   bool chart_exists = false;
+  // The orb table of the aspect window, read anew each time it opens and
+  // kept as it was when the orb file cannot be read.
+  OrbTable orbs{};
 
   const std::string& program_dir() const { return program.program_dir; }
 };

@@ -37,6 +37,10 @@ std::string LinesText(const std::vector<std::string>& lines, int count) {
 }
 
 bool WriteReported(const std::string& path, const std::string& text, MessageSink& messages) {
+  if (IsWriteProtected(path)) {
+    messages.ShowMessage(WriteProtectedMessage(path), kWarningTitle, MessageIcon::kExclamation);
+    return false;
+  }
   std::string error;
   if (WriteFileReplacing(path, text, &error)) return true;
   messages.ShowMessage("The file " + path + " could not be written (" + error +
@@ -46,6 +50,10 @@ bool WriteReported(const std::string& path, const std::string& text, MessageSink
 }
 
 }  // namespace
+
+std::string WriteProtectedMessage(const std::string& path) {
+  return path + " is write-protected. The data was not saved.";
+}
 
 std::string ProposedDataFileName(const std::string& chart_title) {
   const size_t space = chart_title.find(' ');

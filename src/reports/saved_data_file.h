@@ -27,8 +27,13 @@ std::string ProposedDataFileName(const std::string& chart_title);
 // end. A step below 1 gives only the closing form-feed line.
 std::string DataFileText(const ReportBuffer& buffer, float option50);
 
+// The refusal to write over a file the user may not write.
+std::string WriteProtectedMessage(const std::string& path);
+
 // Saves the whole buffer to path. An empty buffer gives "No data to write to
-// file."; a failed write is reported and leaves any existing file as it was.
+// file."; a write-protected file gives WriteProtectedMessage; a failed write
+// is reported. Both leave any existing file as it was; a replaced file keeps
+// its permissions.
 bool SaveDataFile(const std::string& path, const ReportBuffer& buffer, float option50,
                   MessageSink& messages);
 

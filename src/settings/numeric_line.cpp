@@ -29,6 +29,22 @@ double ReadLeadingNumber(std::string_view text) {
   return std::strtod(digits.c_str(), nullptr);
 }
 
+bool StartsWithNumber(std::string_view text) {
+  bool seen_sign = false, seen_point = false;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    if (c >= '0' && c <= '9') return true;
+    if ((c == '+' || c == '-') && !seen_sign && !seen_point) {
+      seen_sign = true;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+    } else {
+      return false;
+    }
+  }
+  return false;
+}
+
 double ReadNumericField(std::string_view line) {
   return ReadLeadingNumber(line.substr(0, 7));
 }

@@ -11,6 +11,10 @@ namespace kairotex {
 // No number gives 0.
 double ReadLeadingNumber(std::string_view text);
 
+// True when text starts (after blanks and tabs) with a number, as
+// ReadLeadingNumber reads it: an optional sign, then at least one digit.
+bool StartsWithNumber(std::string_view text);
+
 // The value of a settings line: the number in its first seven characters.
 double ReadNumericField(std::string_view line);
 

@@ -16,6 +16,17 @@ bool Fail(const std::string& reason, std::string* error) {
 
 }  // namespace
 
+bool IsWriteProtected(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::is_regular_file(status)) return false;
+  if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) return true;
+  // Opening to append changes neither the bytes nor the modification time.
+  std::ofstream probe(path, std::ios::binary | std::ios::app);
+  return !probe.is_open();
+}
+
 std::string ReplacementScratchPath(const std::string& path) {
   return path + ".new";
 }
@@ -24,6 +35,8 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
   namespace fs = std::filesystem;
   const std::string scratch = ReplacementScratchPath(path);
   std::error_code ignored;
+  // Renaming over it would drop the protection along with the old bytes.
+  if (IsWriteProtected(path)) return Fail(path + " is write-protected", error);
   {
     errno = 0;
     std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
@@ -38,6 +51,11 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes, std::
       fs::remove(scratch, ignored);
       return Fail("cannot write " + scratch + ": " + std::strerror(code), error);
     }
+  }
+  // The replacement keeps the permissions the user gave the old file.
+  const fs::file_status old_status = fs::status(path, ignored);
+  if (fs::is_regular_file(old_status)) {
+    fs::permissions(scratch, old_status.permissions(), fs::perm_options::replace, ignored);
   }
   std::error_code renamed;
   fs::rename(scratch, path, renamed);

@@ -14,10 +14,16 @@
 #include "mainwindow/help_files.h"
 #include "mainwindow/menu_table.h"
 #include "mainwindow/options_editor.h"
+#include "mainwindow/orb_commands.h"
 #include "mainwindow/program_start.h"
+#include "reports/report_commands.h"
 #include "mainwindow/qt/about_window.h"
+#include "mainwindow/qt/aspect_window.h"
+#include "mainwindow/qt/orb_file_chooser.h"
+#include "mainwindow/qt/orbs_edit_window.h"
 #include "mainwindow/qt/busy_cursor.h"
 #include "mainwindow/qt/chart_view.h"
+#include "mainwindow/qt/data_window.h"
 #include "mainwindow/qt/help_window.h"
 #include "mainwindow/qt/options_window.h"
 #include "mainwindow/qt/title_window.h"
@@ -61,6 +67,8 @@ QAction* MainWindow::Command(const QString& name) const {
 }
 
 HelpWindow* MainWindow::help_window() const { return help_window_.data(); }
+
+DataWindow* MainWindow::data_window() const { return data_window_.data(); }
 
 void MainWindow::BuildMenus() {
   for (const MenuDefinition& menu : MainMenuBar()) {
@@ -182,6 +190,8 @@ void MainWindow::FitToScreenClass() {
 }
 
 void MainWindow::RefreshMainWindow() {
+  // The aspect list belongs to the chart it was built for.
+  if (aspect_window_) aspect_window_->close();
   ShowCheckMarks();
   FitToScreenClass();
   Repaint();
@@ -312,15 +322,54 @@ void MainWindow::NotYetAvailable(const char* what) {
 }
 
 void MainWindow::mnuElectionsData_Click() { NotYetAvailable("The election data dialog"); }
-void MainWindow::mnuHoraryBasics_Click() { NotYetAvailable("The Basics report"); }
-void MainWindow::mnuHoraryAlmutens_Click() { NotYetAvailable("The Almutens report"); }
-void MainWindow::mnuHoraryOtherDegrees_Click() { NotYetAvailable("The Other Degrees report"); }
-void MainWindow::mnuDataCosmodynes_Click() { NotYetAvailable("The Cosmodynes report"); }
-void MainWindow::mnuDataMagiAspects_Click() { NotYetAvailable("The Magi Aspects report"); }
-void MainWindow::mnuDataMagiDynes_Click() { NotYetAvailable("The Magi and Cosmodynes report"); }
-void MainWindow::mnuAspects_Click() { NotYetAvailable("The aspect window"); }
-void MainWindow::mnuOrbsChange_Click() { NotYetAvailable("Choosing an orb file"); }
-void MainWindow::mnuOrbsEdit_Click() { NotYetAvailable("The orb editor"); }
+// StartReport's first step: the data window exists (made anew once closed).
+void MainWindow::RunReport(const char* name) {
+  BusyCursor busy;
+  if (!data_window_) data_window_ = new DataWindow(context_, *this);
+  ReportContext report(context_.chart, context_.program.options, context_.reports,
+                       &context_.program.tables, context_.election.Name);
+  ReportCommandHost host{*data_window_, context_.title_text, [this] {
+                           RecastChart(context_);
+                           RefreshMainWindow();
+                         }};
+  RunReportCommand(name, report, host);
+}
+
+void MainWindow::mnuHoraryBasics_Click() { RunReport("basics"); }
+void MainWindow::mnuHoraryAlmutens_Click() { RunReport("almutens"); }
+void MainWindow::mnuHoraryOtherDegrees_Click() { RunReport("degrees"); }
+void MainWindow::mnuDataCosmodynes_Click() { RunReport("cosmodynes"); }
+void MainWindow::mnuDataMagiAspects_Click() { RunReport("magi"); }
+void MainWindow::mnuDataMagiDynes_Click() { RunReport("magi-cosmodynes"); }
+// A fresh list each time: the orb file is read anew. When it cannot be read
+// the reason is shown and no window opens.
+void MainWindow::mnuAspects_Click() {
+  BusyCursor busy;
+  if (aspect_window_) aspect_window_->close();
+  const std::optional<std::string> text = AspectWindowText(context_);
+  if (!text) return;
+  aspect_window_ = new AspectWindow(*text, chart_view_->glyph_family(), this);
+  aspect_window_->show();
+}
+
+void MainWindow::mnuOrbsChange_Click() {
+  const std::string preselected = OrbFileToPreselect(context_);
+  const std::string chosen = choose_orb_file ? choose_orb_file(context_.program_dir(), preselected)
+                                             : ChooseOrbFile(this, context_.program_dir(),
+                                                             preselected);
+  if (TakeChosenOrbFile(context_, chosen)) mnuAspects_Click();
+}
+
+void MainWindow::mnuOrbsEdit_Click() {
+  auto* editor = new OrbsEditWindow(context_, this);
+  if (!editor->LoadText()) {
+    delete editor;
+    return;
+  }
+  editor->show();
+}
+
+AspectWindow* MainWindow::aspect_window() const { return aspect_window_.data(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   Shutdown();

@@ -18,7 +18,9 @@ class QTimer;
 
 namespace kairotex {
 
+class AspectWindow;
 class ChartView;
+class DataWindow;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -33,6 +35,10 @@ class MainWindow : public QMainWindow {
   ChartView* chart_view() const { return chart_view_; }
   QTimer* timer() const { return timer_; }
   HelpWindow* help_window() const;
+  // The data window, null until the first report.
+  DataWindow* data_window() const;
+  // The aspect window while it is open, else null.
+  AspectWindow* aspect_window() const;
 
   // Start-up's last steps: the check marks shown, the window sized and
   // shown, the timer enabled, and the TITLE window when option 48 is 1.
@@ -42,6 +48,11 @@ class MainWindow : public QMainWindow {
   // print dialog unless a test puts its own here.
   std::function<PrintChoice()> ask_print_choice;
   std::function<bool(QPrinter&)> choose_printer;
+  // "Select new orb file": the file chosen in the folder with the given file
+  // preselected, "" for Cancel; the platform's file dialog unless a test
+  // puts its own here.
+  std::function<std::string(const std::string& folder, const std::string& preselected)>
+      choose_orb_file;
   // Called at shutdown (the glyph font is released there).
   std::function<void()> on_shutdown;
 
@@ -92,12 +103,16 @@ class MainWindow : public QMainWindow {
   void Repaint();
   void ShowCheckMarks();
   void NotYetAvailable(const char* what);
+  // A report command of reports/report_commands.h into the data window.
+  void RunReport(const char* name);
   void Shutdown();
 
   ProgramContext& context_;
   ChartView* chart_view_;
   QTimer* timer_;
   QPointer<HelpWindow> help_window_;
+  QPointer<DataWindow> data_window_;
+  QPointer<AspectWindow> aspect_window_;
   std::map<QString, QAction*> commands_;
   bool shut_down_ = false;
 };

@@ -2,15 +2,12 @@
 // Quit and Restore default.
 #pragma once
 
-#include <QWidget>
-
 #include "mainwindow/program_context.h"
-
-class QPlainTextEdit;
+#include "mainwindow/qt/file_editor_window.h"
 
 namespace kairotex {
 
-class OptionsWindow : public QWidget {
+class OptionsWindow : public FileEditorWindow {
   Q_OBJECT
 
  public:
@@ -19,13 +16,13 @@ class OptionsWindow : public QWidget {
   bool LoadText();
 
  public slots:
-  void btnSave_Click();
-  void btnQuit_Click();
   void cmdRestoreDefault_Click();
+
+ protected:
+  void Save(std::string_view text) override;
 
  private:
   ProgramContext& context_;
-  QPlainTextEdit* text_;
 };
 
 }  // namespace kairotex
