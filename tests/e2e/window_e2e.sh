@@ -2,14 +2,18 @@
 # The window program in a real X server: start kairotex on a fixed clock and
 # a fresh data folder, step the chart three hours on (Shift+F3) and choose
 # Koch houses (Ctrl+F4) with real key presses, take a screenshot and compare
-# it with the reference picture; then a second copy is refused with its
-# warning, and F12 ends the program with the window settings written.
+# it with the reference picture; type a moment and place into the election
+# data dialog (F2, Enter), show the Basics report (F3) and compare the screen
+# with elected_report.png beside the first reference; then a second copy is
+# refused with its warning, and F12 ends the program with the window
+# settings written.
 #
 #   window_e2e.sh KAIROTEX_PROGRAM DELIVERED_DATA_DIR REFERENCE_PNG WORK_DIR
 #
-# KAIROTEX_UPDATE_REFERENCE=1 writes the screenshot as the new reference.
+# KAIROTEX_UPDATE_REFERENCE=1 writes the screenshots as the new references.
 set -euo pipefail
 program=$1 delivered=$2 reference=$3 work=$4
+report_reference=$(dirname "$reference")/elected_report.png
 
 fail() { echo "window_e2e: $*" >&2; exit 1; }
 for tool in Xvfb xdotool import compare xwininfo; do
@@ -50,6 +54,26 @@ find_window() {  # caption pattern, seconds
   return 1
 }
 
+# Compares a screenshot with its reference picture: at most one pixel in 500
+# may differ by more than a tenth of the colour range.
+compare_with() {  # screenshot reference what
+  if [ "${KAIROTEX_UPDATE_REFERENCE:-0}" = 1 ]; then
+    cp "$1" "$2"
+    echo "window_e2e: reference written to $2"
+  fi
+  [ -f "$2" ] || fail "no reference picture $2 (run with KAIROTEX_UPDATE_REFERENCE=1)"
+  local size differing total
+  size=$(identify -format '%wx%h' "$2")
+  [ "$(identify -format '%wx%h' "$1")" = "$size" ] ||
+    fail "$3: the screenshot is $(identify -format '%wx%h' "$1"), the reference $size"
+  differing=$(compare -metric AE -fuzz 10% "$1" "$2" "${1%.png}-difference.png" 2>&1 || true)
+  differing=${differing%% *}
+  total=$(( ${size%x*} * ${size#*x} ))
+  echo "window_e2e: $3: $differing of $total pixels differ from the reference"
+  [ "$differing" -le $((total / 500)) ] ||
+    fail "$3 differs from the reference in $differing pixels (see ${1%.png}-difference.png)"
+}
+
 "$program" --data-dir "$work/data" --fixed-clock 2026-12-07T15:30:00 \
   >"$work/first.log" 2>&1 &
 first=$!
@@ -63,22 +87,28 @@ xdotool key --clearmodifiers ctrl+F4
 sleep 1
 
 import -window "$main" "$work/screenshot.png"
-if [ "${KAIROTEX_UPDATE_REFERENCE:-0}" = 1 ]; then
-  cp "$work/screenshot.png" "$reference"
-  echo "window_e2e: reference written to $reference"
-fi
-[ -f "$reference" ] || fail "no reference picture $reference (run with KAIROTEX_UPDATE_REFERENCE=1)"
-size=$(identify -format '%wx%h' "$reference")
-[ "$(identify -format '%wx%h' "$work/screenshot.png")" = "$size" ] ||
-  fail "the window is $(identify -format '%wx%h' "$work/screenshot.png"), the reference $size"
-# Pixels that differ by more than a tenth of the colour range.
-differing=$(compare -metric AE -fuzz 10% "$work/screenshot.png" "$reference" \
-  "$work/difference.png" 2>&1 || true)
-differing=${differing%% *}
-total=$(( ${size%x*} * ${size#*x} ))
-echo "window_e2e: $differing of $total pixels differ from the reference"
-[ "$differing" -le $((total / 500)) ] ||
-  fail "the stepped chart differs from the reference in $differing pixels (see $work/difference.png)"
+compare_with "$work/screenshot.png" "$reference" "the stepped chart"
+
+# F2: a moment and a place typed into the election data dialog, Enter for
+# OK, then F3 for the Basics report in the data window.
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers F2
+dialog=$(find_window '^Election Data$' 20) || fail "F2 opened no election data dialog"
+xdotool windowfocus --sync "$dialog"
+for field in Wedding 6 21 2027 3 15; do
+  xdotool type --delay 20 "$field"
+  xdotool key --clearmodifiers Tab
+done
+xdotool key --clearmodifiers Return
+sleep 1
+xdotool search --onlyvisible --name '^Election Data$' >/dev/null 2>&1 &&
+  fail "Enter did not close the election data dialog"
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers F3
+find_window 'Data$' 20 >/dev/null || fail "F3 showed no data window"
+sleep 1
+import -window root "$work/report.png"
+compare_with "$work/report.png" "$report_reference" "the elected chart and its report"
 
 # A second copy on the same data folder shows its warning and ends.
 "$program" --data-dir "$work/data" >"$work/second.log" 2>&1 &

@@ -24,6 +24,7 @@
 #include "mainwindow/qt/busy_cursor.h"
 #include "mainwindow/qt/chart_view.h"
 #include "mainwindow/qt/data_window.h"
+#include "mainwindow/qt/election_dialog.h"
 #include "mainwindow/qt/help_window.h"
 #include "mainwindow/qt/options_window.h"
 #include "mainwindow/qt/title_window.h"
@@ -316,12 +317,23 @@ void MainWindow::ShowHelpFile(const QString& file_name) {
   }
 }
 
-void MainWindow::NotYetAvailable(const char* what) {
-  context_.messages.ShowMessage(std::string(what) + " comes with the next version of KAIROTEX.",
-                                "Information", MessageIcon::kInformation);
+// A fresh dialog each time, modal. OK with stored data recasts the chart;
+// "New Angles" may have recast it already, and then the screen shows the new
+// chart even after Cancel. The clock check mark is shown unchecked either way.
+void MainWindow::mnuElectionsData_Click() {
+  ElectionDialog dialog(context_, this);
+  dialog.exec();
+  if (dialog.stored()) {
+    BusyCursor busy;
+    RecastChart(context_);
+    RefreshMainWindow();
+  } else if (dialog.chart_recast()) {
+    RefreshMainWindow();
+  } else {
+    ShowCheckMarks();
+  }
 }
 
-void MainWindow::mnuElectionsData_Click() { NotYetAvailable("The election data dialog"); }
 // StartReport's first step: the data window exists (made anew once closed).
 void MainWindow::RunReport(const char* name) {
   BusyCursor busy;

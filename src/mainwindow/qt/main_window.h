@@ -102,7 +102,6 @@ class MainWindow : public QMainWindow {
   void FitToScreenClass();
   void Repaint();
   void ShowCheckMarks();
-  void NotYetAvailable(const char* what);
   // A report command of reports/report_commands.h into the data window.
   void RunReport(const char* name);
   void Shutdown();
