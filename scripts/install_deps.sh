@@ -7,9 +7,10 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   # headers to configure), Svg, PrintSupport, and the platform plugins with
   # the offscreen one for machines without a display.
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-  # A default font for text when the glyph font is missing, and pdftoppm for
-  # looking at the PDF pages.
-  fonts-dejavu-core poppler-utils
+  # A default font for text when the glyph font is missing (the whole DejaVu
+  # family, so that the end-to-end screenshots meet the fonts their reference
+  # pictures were taken with), and pdftoppm for looking at the PDF pages.
+  fonts-dejavu-core fonts-dejavu-extra poppler-utils
   # The check that the glyph font has every glyph the program draws.
   python3 python3-fonttools
   # The window program's end-to-end test: a real X server, key presses and
