@@ -29,6 +29,16 @@ std::string MakeTempDir(const std::string& tag) {
   return dir.string();
 }
 
+std::string CopyOfDataDir(const std::string& tag) {
+  const std::string dir = MakeTempDir(tag);
+  std::filesystem::copy(DataDir(), dir, std::filesystem::copy_options::recursive);
+  return dir;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -13,6 +13,12 @@ std::string SourceDir();     // tests/ itself (golden files)
 // A temporary folder of its own for one test; removed by the caller if wished.
 std::string MakeTempDir(const std::string& tag);
 
+// A temporary folder holding a copy of the delivered data files.
+std::string CopyOfDataDir(const std::string& tag);
+
+// Writes text to path as it stands (binary), replacing the file.
+void WriteText(const std::string& path, const std::string& text);
+
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadText(const std::string& path);
 

@@ -31,7 +31,8 @@ inline constexpr std::array<int, ObjectCount> kAspectListOrder = {
 // Every aspect of the shown positions, then every parallel of the declinations;
 // each pair appears twice, once in the block of each object. The nodes and the
 // Part of Fortune take no part in parallels; the heliocentric chart leaves out
-// the Moon, the nodes, the Part of Fortune, ASC and MC altogether.
+// the Moon, the nodes, the Part of Fortune, ASC and MC altogether, and an
+// object the chart does not have (Chiron outside its tables) is never listed.
 AspectList BuildAspectList(const ChartState& chart, const OrbTable& orbs, bool heliocentric);
 
 }  // namespace kairotex

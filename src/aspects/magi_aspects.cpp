@@ -25,9 +25,8 @@ MagiPositions ReadPositions(const ChartState& chart) {
   }
   p.lon[kMagiChiron] = chart.ObjectLon[kChiron];
   p.decl[kMagiChiron] = chart.ObjectDecl[kChiron];
-  // Both exactly 0 is how the chart marks a date outside the Chiron tables.
-  const bool chiron_missing = p.lon[kMagiChiron] == 0.0 && p.decl[kMagiChiron] == 0.0;
-  p.count = chiron_missing ? kMagiObjectCount - 1 : kMagiObjectCount;
+  // Chiron is last, so leaving it out is counting one object fewer.
+  p.count = ObjectAvailable(chart, kChiron) ? kMagiObjectCount : kMagiObjectCount - 1;
   return p;
 }
 

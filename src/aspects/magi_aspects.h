@@ -28,7 +28,7 @@ struct MagiParallel {
 };
 
 struct MagiFacts {
-  // 11, or 10 when Chiron lies outside its tables (longitude and declination 0).
+  // 11, or 10 when the chart has no Chiron (a date outside its tables).
   int object_count = 0;
   std::vector<MagiAspect> aspects;      // pair order: (1,2), (1,3) ... (10,11)
   std::vector<MagiParallel> parallels;  // same order

@@ -12,7 +12,8 @@ namespace kairotex {
 // its first seven characters. Reading stops at the end of the file, at the first
 // empty line or after line 17; entries not reached keep their values. When the
 // file is missing or cannot be read, or a line read holds no number in its
-// field, the user is told, the table is left as it was and the result is
+// field or its orb is negative or above 180, the user is told (with
+// the file and the line), the table is left as it was and the result is
 // false.
 // "Orb file not found: <path>. The orbs stay as they were."
 std::string OrbFileNotFoundMessage(const std::string& path);

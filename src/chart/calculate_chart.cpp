@@ -134,8 +134,9 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
 
   if (settings.ElectionsRunning) {
     s.InputError = 0;
-    CheckNowLatitude(s, settings, o, c.messages);
-    CheckNowOptions(s, o, c.messages);
+    const std::string options_path = ProgramPath(c.program_dir, "OPTIONS.OPT");
+    CheckNowLatitude(s, settings, o, options_path, c.messages);
+    CheckNowOptions(s, o, options_path, c.messages);
     if (s.InputError == 1) return;
     TakePresentMoment(s, c);
   } else {

@@ -54,10 +54,13 @@ void CalculateChart(ChartState& state, const ElectionData& election, const Chart
 // The present moment and the default place of options 18 to 24, named "Now".
 void SetChartToNow(ElectionData& election, const OptionsTable& options, const Clock& clock);
 
-// The running-clock checks; each sets state.InputError = 1 and shows its message on failure.
+// The running-clock checks of the default place in the options file; each
+// sets state.InputError = 1 and shows its message, followed by the file and
+// the option at fault, on failure.
 void CheckNowLatitude(ChartState& state, const ChartSettings& settings, const OptionsTable& options,
-                      MessageSink& messages);
-void CheckNowOptions(ChartState& state, const OptionsTable& options, MessageSink& messages);
+                      const std::string& options_path, MessageSink& messages);
+void CheckNowOptions(ChartState& state, const OptionsTable& options,
+                     const std::string& options_path, MessageSink& messages);
 
 // Steps of the driver that other parts call again.
 void FindHousePositions(ChartState& state);

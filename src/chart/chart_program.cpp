@@ -6,7 +6,7 @@ ChartProgram LoadChartProgram(const std::string& program_dir, const RegionalForm
   ChartProgram program;
   program.program_dir = program_dir;
   program.regional = regional;
-  LoadOptions(program_dir, program.options);
+  program.options_warning = LoadOptions(program_dir, program.options).warning;
   program.elements = InitOrbitalElements();
   program.tables = LoadDataFiles(program_dir);
   return program;

@@ -18,6 +18,7 @@ struct ChartProgram {
   DataTables tables;
   OrbitalElements elements{};
   RegionalFormat regional;
+  std::string options_warning;  // OPTIONS.OPT ended before option 130
 
   ChartContext Context(const Clock& clock, MessageSink& messages) const {
     return {options, tables, elements, regional, clock, messages, program_dir};
@@ -25,7 +26,8 @@ struct ChartProgram {
 };
 
 // Reads OPTIONS.OPT and the eight data files from program_dir and fills the
-// orbital elements. Throws DataFileError naming the file and line at fault.
+// orbital elements; an options file that ends early is noted in
+// options_warning. Throws DataFileError naming the file and line at fault.
 ChartProgram LoadChartProgram(const std::string& program_dir, const RegionalFormat& regional);
 
 }  // namespace kairotex

@@ -87,6 +87,10 @@ struct ChartState {
   int16_t NightChart = 0;
   int16_t InputError = 0;
   int16_t MoonAppliesFlag = 0;
+  // Whether Chiron's tables covered the chart's date. When false, Chiron's
+  // entries keep their zeros for old readers, but no drawing, list or report
+  // may use them; ask ObjectAvailable. A chart filled by hand keeps Chiron.
+  bool ChironAvailable = true;
 
   std::array<std::string, 8> ChartHeading{};       // lines 1..7
   std::array<std::string, 17> ObjectNamePadded{};  // nine characters, 1..16
@@ -98,6 +102,13 @@ struct ChartState {
     return std::string(130, ' ') + "---- --------- -----" + std::string(10, ' ');
   }
 };
+
+// Whether object 1..16 has a position in this chart: every object but Chiron
+// always has one, Chiron only inside its tables.
+inline bool ObjectAvailable(const ChartState& state, int object) {
+  if (object < 1 || object > ObjectCount) return false;
+  return object != kChiron || state.ChironAvailable;
+}
 
 // Whole house number (1..12) of object i from HousePosText; 0 if unplaced.
 int HouseOfObject(const ChartState& state, int object);

@@ -21,8 +21,12 @@ void ComputeChironFromTables(ChartState& s, const DataTables& t, double jd) {
   // The next-day value needs records i + 1 and i + 2, so the last whole day
   // that the tables serve is the one before the last record but one.
   const double last_day = kChironFirstDay + kChironRecords - 3;
-  if (day < kChironFirstDay || day > last_day || t.ChironGeoLon.size() < kChironRecords ||
-      t.ChironHelioLon.size() < kChironRecords) {
+  const bool loaded = t.ChironGeoLon.size() >= kChironRecords &&
+                      t.ChironDecl.size() >= kChironRecords &&
+                      t.ChironHelioLon.size() >= kChironRecords;
+  s.ChironAvailable = loaded && day >= kChironFirstDay && day <= last_day;
+  if (!s.ChironAvailable) {
+    // The zeros stay for old readers; the flag keeps them out of every result.
     s.ObjectPos[kChiron] = 0;
     s.DeclWork[kChiron] = 0;
     s.HelioLonWork[kChiron] = 0;

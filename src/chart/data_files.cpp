@@ -2,104 +2,150 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <string_view>
 
 #include "settings/data_file_error.h"
+#include "settings/file_text.h"
 #include "settings/program_dir.h"
 
 namespace kairotex {
 namespace {
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw DataFileError(path, 0, "file not found or unreadable");
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
+// What one field of a table holds and the values it may take.
+struct FieldRule {
+  const char* meaning;
+  double min, max;
+};
+
+// HCDATA holds positions inside the drawing area, whose half-width is 287
+// units; RADIUS holds radii between the wheel's inner circle (120) and its
+// outer circle (217), where the glyphs stand.
+constexpr FieldRule kLabelCoordinate{"a cusp label coordinate", -287, 287};
+constexpr FieldRule kGlyphRadius{"a glyph radius", 120, 217};
+constexpr FieldRule kFirstAlmuten{"an object number", 1, 16};
+constexpr FieldRule kSecondAlmuten{"an object number (0 for none)", 0, 16};
+constexpr FieldRule kLongitude{"a longitude", 0, 360};
+constexpr FieldRule kDeclination{"a declination", -90, 90};
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
 }
 
-// Calls sink(index, value, line) for every value of a list-input file.
-template <typename Sink>
-void ForEachValue(const std::string& path, Sink&& sink) {
-  const std::string text = ReadWholeFile(path);
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  int line = 1;
-  size_t index = 0;
-  while (p < end) {
-    const char c = *p;
-    if (c == '\n') {
-      ++line;
-      ++p;
-    } else if (c == ' ' || c == '\t' || c == '\r' || c == ',') {
-      ++p;
-    } else {
-      const char* start = p;
-      if (*p == '+') ++p;  // from_chars takes no plus sign
-      double value = 0;
-      const auto result = std::from_chars(p, end, value);
-      if (result.ec != std::errc() || !std::isfinite(value)) {
-        const char* stop = start;
-        while (stop < end && *stop != ',' && *stop != '\n' && *stop != '\r') ++stop;
-        throw DataFileError(path, line, "\"" + std::string(start, stop) + "\" is not a number");
-      }
-      p = result.ptr;
-      if (p < end && !(*p == ',' || *p == '\n' || *p == '\r' || *p == ' ' || *p == '\t')) {
-        throw DataFileError(path, line, "a value is followed by an unexpected character");
-      }
-      sink(index++, value, line);
+bool IsBlank(std::string_view line) {
+  return Trim(line).empty();
+}
+
+std::string RangeText(const FieldRule& rule) {
+  auto number = [](double v) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    return std::string(text, end);
+  };
+  return number(rule.min) + " to " + number(rule.max);
+}
+
+// The number of one field, read whole, or an error naming the field.
+double ReadField(std::string_view field, const FieldRule& rule, const std::string& path, int line) {
+  std::string_view digits = Trim(field);
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);  // from_chars takes no '+'
+  double value = 0;
+  const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || result.ec == std::errc::invalid_argument ||
+      result.ptr != digits.data() + digits.size()) {
+    throw DataFileError(path, line, "\"" + QuoteExcerpt(Trim(field)) + "\" is not a number");
+  }
+  if (result.ec == std::errc::result_out_of_range || !(value >= rule.min && value <= rule.max)) {
+    throw DataFileError(path, line,
+                        "\"" + QuoteExcerpt(Trim(field)) + "\" is outside the range of " +
+                            rule.meaning + " (" + RangeText(rule) + ")");
+  }
+  return value;
+}
+
+// Reads a table of `records` lines, each holding exactly one value per rule,
+// and hands each record to sink(record, values). A blank line inside the
+// table, a line with too few or too many values and a file that ends before
+// the table is full are refused: each would shift or zero later entries.
+template <size_t Fields, typename Sink>
+void ReadTable(const std::string& path, size_t records, const std::array<FieldRule, Fields>& rules,
+               Sink&& sink) {
+  FileText file = ReadFileText(path);
+  if (file.problem != FileProblem::kNone) {
+    throw DataFileError(path, 0, DescribeFileProblem(path, file.problem));
+  }
+  size_t record = 0;
+  int last_line = 0;
+  ForEachLine(file.text, [&](std::string_view line, int number) {
+    last_line = number;
+    if (record == records) {
+      if (IsBlank(line)) return;  // blank lines after a complete table change nothing
+      throw DataFileError(path, number, "more than " + std::to_string(records) + " lines");
     }
+    if (IsBlank(line)) throw DataFileError(path, number, "the line is empty");
+    std::array<double, Fields> values{};
+    size_t count = 0;
+    size_t start = 0;
+    while (true) {
+      const size_t comma = line.find(',', start);
+      const std::string_view field = line.substr(start, comma - start);
+      if (count < Fields) values[count] = ReadField(field, rules[count], path, number);
+      ++count;
+      if (comma == std::string_view::npos) break;
+      start = comma + 1;
+    }
+    if (count != Fields) {
+      throw DataFileError(path, number,
+                          "the line holds " + std::to_string(count) +
+                              (count == 1 ? " value" : " values") + "; each line holds " +
+                              std::to_string(Fields));
+    }
+    sink(record++, values);
+  });
+  if (record < records) {
+    throw DataFileError(path, last_line + 1,
+                        "the file ends after " + std::to_string(record) +
+                            " lines; the table needs " + std::to_string(records));
   }
 }
 
 template <size_t N>
-void LoadShortTable(const std::string& dir, const char* name, std::array<int16_t, N>& table) {
-  const std::string path = ProgramPath(dir, name);
-  ForEachValue(path, [&](size_t index, double value, int line) {
-    if (index >= N) throw DataFileError(path, line, "more than " + std::to_string(N) + " values");
-    const double rounded = std::nearbyint(value);
-    if (rounded < -32768.0 || rounded > 32767.0) {
-      throw DataFileError(path, line, "value out of range for a 16-bit table");
-    }
-    table[index] = static_cast<int16_t>(rounded);
+void LoadShortTable(const std::string& dir, const char* name, const FieldRule& rule,
+                    std::array<int16_t, N>& table) {
+  ReadTable<1>(ProgramPath(dir, name), N, {rule}, [&](size_t index, const auto& values) {
+    table[index] = static_cast<int16_t>(std::nearbyint(values[0]));
   });
 }
 
 void LoadChironGeo(const std::string& dir, DataTables& t) {
-  const std::string path = ProgramPath(dir, "CHIRON.DAT");
   t.ChironGeoLon.assign(kChironRecords, 0.0f);
   t.ChironDecl.assign(kChironRecords, 0.0f);
-  ForEachValue(path, [&](size_t index, double value, int line) {
-    const size_t record = index / 2;
-    if (record >= static_cast<size_t>(kChironRecords)) {
-      throw DataFileError(path, line, "more than 60000 records");
-    }
-    (index % 2 == 0 ? t.ChironGeoLon : t.ChironDecl)[record] = static_cast<float>(value);
-  });
+  ReadTable<2>(ProgramPath(dir, "CHIRON.DAT"), kChironRecords, {kLongitude, kDeclination},
+               [&](size_t index, const auto& values) {
+                 t.ChironGeoLon[index] = static_cast<float>(values[0]);
+                 t.ChironDecl[index] = static_cast<float>(values[1]);
+               });
 }
 
 void LoadChironHelio(const std::string& dir, DataTables& t) {
-  const std::string path = ProgramPath(dir, "CHIRON_HELIO.DAT");
   t.ChironHelioLon.assign(kChironRecords, 0.0f);
-  ForEachValue(path, [&](size_t index, double value, int line) {
-    if (index >= static_cast<size_t>(kChironRecords)) {
-      throw DataFileError(path, line, "more than 60000 records");
-    }
-    t.ChironHelioLon[index] = static_cast<float>(value);
-  });
+  ReadTable<1>(ProgramPath(dir, "CHIRON_HELIO.DAT"), kChironRecords, {kLongitude},
+               [&](size_t index, const auto& values) {
+                 t.ChironHelioLon[index] = static_cast<float>(values[0]);
+               });
 }
 
 }  // namespace
 
 DataTables LoadDataFiles(const std::string& program_dir) {
   DataTables t;
-  LoadShortTable(program_dir, "HCDATA.DAT", t.HcData);
-  LoadShortTable(program_dir, "RADIUS.DAT", t.RadiusData);
-  LoadShortTable(program_dir, "ALMUTD1.DAT", t.AlmutenDay1);
-  LoadShortTable(program_dir, "ALMUTD2.DAT", t.AlmutenDay2);
-  LoadShortTable(program_dir, "ALMUTN1.DAT", t.AlmutenNight1);
-  LoadShortTable(program_dir, "ALMUTN2.DAT", t.AlmutenNight2);
+  LoadShortTable(program_dir, "HCDATA.DAT", kLabelCoordinate, t.HcData);
+  LoadShortTable(program_dir, "RADIUS.DAT", kGlyphRadius, t.RadiusData);
+  LoadShortTable(program_dir, "ALMUTD1.DAT", kFirstAlmuten, t.AlmutenDay1);
+  LoadShortTable(program_dir, "ALMUTD2.DAT", kSecondAlmuten, t.AlmutenDay2);
+  LoadShortTable(program_dir, "ALMUTN1.DAT", kFirstAlmuten, t.AlmutenNight1);
+  LoadShortTable(program_dir, "ALMUTN2.DAT", kSecondAlmuten, t.AlmutenNight2);
   LoadChironGeo(program_dir, t);
   LoadChironHelio(program_dir, t);
   return t;

@@ -21,15 +21,17 @@ struct DataTables {
 };
 
 // Reads HCDATA, RADIUS, ALMUTD1, ALMUTD2, ALMUTN1, ALMUTN2, CHIRON and
-// CHIRON_HELIO from the program folder. Values are separated by commas or
-// line breaks; a file shorter than its table leaves the rest 0. A missing
-// file, a value that is not a number or does not fit, or more values than the
-// table holds throws DataFileError naming the file and the line.
+// CHIRON_HELIO from the program folder. Every table must be complete, one
+// record a line with exactly its values (two in CHIRON.DAT, one elsewhere),
+// each within its field's range. Anything else (a missing file or a folder in
+// its place, a blank line, a short table, a value that is not a number or is
+// out of range) throws DataFileError naming the file and the first line at fault.
 DataTables LoadDataFiles(const std::string& program_dir);
 
 // Chiron's longitude, declination, heliocentric longitude, next-day longitude
 // and retrograde mark, interpolated from the daily tables for a Julian date.
-// Outside the tables Chiron stands at 0 and nothing else changes.
+// Sets state.ChironAvailable; outside the tables, or without them, it is
+// false and Chiron stands at 0 with nothing else changed.
 void ComputeChironFromTables(ChartState& state, const DataTables& tables, double jd);
 
 }  // namespace kairotex

@@ -16,8 +16,13 @@ int DaysInMonth(int year, int month) {
   return kDaysPerMonth[month] + ((month == 2 && IsLeapYear(year)) ? 1 : 0);
 }
 
+bool InCalendarReformGap(int year, int month, int day) {
+  return year == 1582 && month == 10 && day >= 5 && day <= 14;
+}
+
 bool IsExistingDate(int year, int month, int day) {
   if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+  if (InCalendarReformGap(year, month, day)) return false;
   return day <= DaysInMonth(year, month);
 }
 

@@ -27,6 +27,10 @@ struct ElectionEntry {
 // Gregorian after (1900 is a common year, 2000 a leap year).
 int DaysInMonth(int year, int month);
 
+// 1582 October 5 to 14: the days the calendar reform dropped, as Thursday
+// October 4 (Julian) was followed by Friday October 15 (Gregorian).
+bool InCalendarReformGap(int year, int month, int day);
+
 // True when the civil date exists.
 bool IsExistingDate(int year, int month, int day);
 

@@ -1,7 +1,9 @@
 // The present moment at the default place, and the checks of the running clock.
+#include <array>
 #include <cmath>
 
 #include "chart/calculate_chart.h"
+#include "settings/text_formats.h"
 
 namespace kairotex {
 
@@ -25,22 +27,59 @@ void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
   e.SouthFlag = o[24] == 0.0f ? 0 : 1;
 }
 
+namespace {
+
+std::string OptionValue(const OptionsTable& o, int index) {
+  return "option " + std::to_string(index) + " is " + CompactNumberText(o[index], kSingleDigits);
+}
+
+// The box names the file and the options at fault, as a user who never
+// typed the place cannot tell otherwise where it came from.
+void ShowNowOptionsError(std::string_view message, const std::string& options_path,
+                         const std::string& detail, MessageSink& messages) {
+  messages.ShowMessage(std::string(message) + " " + options_path + ": " + detail, kWarningTitle,
+                       MessageIcon::kInformation);
+}
+
+}  // namespace
+
 void CheckNowLatitude(ChartState& s, const ChartSettings& settings, const OptionsTable& o,
-                      MessageSink& messages) {
+                      const std::string& options_path, MessageSink& messages) {
   if (settings.MeridianOrMorinus()) return;
   if (o[22] > 66.0f || (o[22] == 66.0f && o[23] > 0.0f)) {
     s.InputError = 1;
-    messages.ShowMessage(kLatitudeTooHighMessage, kWarningTitle, MessageIcon::kInformation);
+    ShowNowOptionsError(kLatitudeTooHighMessage, options_path,
+                        "the latitude of options 22 and 23 is " +
+                            CompactNumberText(o[22], kSingleDigits) + " degrees " +
+                            CompactNumberText(o[23], kSingleDigits) + " minutes.",
+                        messages);
   }
 }
 
-void CheckNowOptions(ChartState& s, const OptionsTable& o, MessageSink& messages) {
-  const bool failures[] = {o[18] < -13.0f || o[18] > 12.0f, o[19] > 180.0f || o[20] > 59.0f,
-                           o[23] > 59.0f};
-  for (bool failed : failures) {
-    if (!failed) continue;
-    s.InputError = 1;
-    messages.ShowMessage(kNatalInputErrorMessage, kWarningTitle, MessageIcon::kInformation);
+void CheckNowOptions(ChartState& s, const OptionsTable& o, const std::string& options_path,
+                     MessageSink& messages) {
+  struct Limit {
+    int option;
+    float low, high;
+    const char* range;
+  };
+  using Group = std::array<Limit, 2>;
+  // Zone; longitude degrees and minutes; latitude degrees and minutes. Each
+  // group that fails shows one box, naming its first option out of range.
+  static constexpr Group kGroups[] = {
+      {{{18, -13.0f, 12.0f, "-13 to 12"}, {18, -13.0f, 12.0f, "-13 to 12"}}},
+      {{{19, 0.0f, 180.0f, "0 to 180"}, {20, 0.0f, 59.0f, "0 to 59"}}},
+      {{{22, 0.0f, 90.0f, "0 to 90"}, {23, 0.0f, 59.0f, "0 to 59"}}},
+  };
+  for (const Group& group : kGroups) {
+    for (const Limit& limit : group) {
+      if (o[limit.option] >= limit.low && o[limit.option] <= limit.high) continue;
+      s.InputError = 1;
+      ShowNowOptionsError(kNatalInputErrorMessage, options_path,
+                          OptionValue(o, limit.option) + "; it must be " + limit.range + ".",
+                          messages);
+      break;
+    }
   }
 }
 

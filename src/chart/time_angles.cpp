@@ -5,12 +5,20 @@
 #include "chart/angles.h"
 
 namespace kairotex {
+namespace {
+
+constexpr double kFirstGregorianJulianCount = 2299171.0;
+
+}  // namespace
 
 double JulianDayNumberOfDate(int year, int month, int day) {
   const double m = (year + 4800.0) * 12.0 + month - 3.0;
   double jdn = std::floor((2.0 * (m - 12.0 * std::floor(m / 12.0)) + 7.0 + 365.0 * m) / 12.0) +
                day + std::floor(m / 48.0) - 32083.0;
-  if (jdn > 2299171.0) jdn += std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+  // 1582 October 15 (2299171 in the Julian count) is the first Gregorian day.
+  if (jdn >= kFirstGregorianJulianCount) {
+    jdn += std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+  }
   return jdn;
 }
 

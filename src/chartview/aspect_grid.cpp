@@ -5,7 +5,9 @@
 // The grid stands in the lower part of the page and grows upwards from its
 // first row, which carries the column glyphs; above it come the rows of
 // Chiron up to the Moon, each led by its glyph, so the table reads in the
-// usual way from the top. The Sun's row and Chiron's column hold no cells.
+// usual way from the top. The Sun's row and Chiron's column hold no cells;
+// an object the chart does not have (Chiron outside its tables) has neither
+// row nor column, its place left blank.
 #include <array>
 #include <cmath>
 
@@ -105,21 +107,25 @@ void PrintAspectGrid(const WheelPaint& paint, double page_width, double page_hei
   const GridLayout grid = MeasureGrid(paint, page_width, page_height);
   const Rgb black = QBColor(kBlack);
 
+  const ChartState& chart = paint.chart;
   for (int column = 1; column < ObjectCount; ++column) {
+    if (!ObjectAvailable(chart, kGridOrder[column - 1])) continue;
     DrawGlyph(paint, grid.CellLeft(column), grid.top, grid, ObjectGlyph(kGridOrder[column - 1]),
               black);
   }
   for (int row = 2; row <= ObjectCount; ++row) {
     const int row_object = kGridOrder[row - 1];
+    if (!ObjectAvailable(chart, row_object)) continue;
     const double top = grid.RowTop(row);
     DrawGlyph(paint, grid.left, top, grid, ObjectGlyph(row_object), black);
     for (int column = 1; column < row; ++column) {
+      const int column_object = kGridOrder[column - 1];
+      if (!ObjectAvailable(chart, column_object)) continue;
       const double left = grid.CellLeft(column);
       DrawCellBorder(paint, left, top, grid);
       if (!have_orbs) continue;
-      const int column_object = kGridOrder[column - 1];
-      const int code = ClassifyAspect(paint.chart.ObjectPos[row_object],
-                                      paint.chart.ObjectPos[column_object], orbs);
+      const int code =
+          ClassifyAspect(chart.ObjectPos[row_object], chart.ObjectPos[column_object], orbs);
       if (code == kNoAspect) continue;
       DrawGlyph(paint, left, top, grid, AspectGlyph(code), paint.Colour(CellColourOption(code)));
     }

@@ -23,7 +23,7 @@ bool IsObjectShown(ChartKind kind, int object) {
 VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind) {
   VisitOrder order;
   for (int object = 1; object <= ObjectCount; ++object) {
-    if (!IsObjectShown(kind, object)) continue;
+    if (!IsObjectShown(kind, object) || !ObjectAvailable(chart, object)) continue;
     const int house = HouseOfObject(chart, object);
     if (house < 1 || house > 12) continue;  // no chart cast yet
     order.object[order.size] = object;

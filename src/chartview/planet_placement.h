@@ -47,7 +47,7 @@ struct Placement {
 // the nodes, the Part of Fortune and the angles.
 bool IsObjectShown(ChartKind kind, int object);
 
-// The shown objects that have a house, in the order of their places round
+// The shown objects that the chart has and that have a house, in the order of their places round
 // the zodiac, with the count per house; the order is turned until its first
 // and last entries stand in different houses.
 VisitOrder CountObjectsPerHouse(const ChartState& chart, ChartKind kind);

@@ -18,6 +18,10 @@ int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream
     err << "kairotex-cli: " << e.what() << "\n";
     return kExitDataFile;
   }
+  if (!run.program.options_warning.empty()) {
+    err << "kairotex-cli: " << run.program.options_warning << "\n";
+    return kExitDataFile;
+  }
 
   ElectionData start;
   SetChartToNow(start, run.program.options, clock);

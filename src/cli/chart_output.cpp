@@ -5,6 +5,7 @@
 
 #include "chart/angles.h"
 #include "settings/name_tables.h"
+#include "settings/text_encoding.h"
 
 namespace kairotex::cli {
 
@@ -40,7 +41,8 @@ nlohmann::json ChartJson(const ChartState& s) {
   j["obliquity_deg"] = s.ObliquityDeg;
   j["asc"] = s.AscLon;
   j["mc"] = s.McLon;
-  j["sidereal_time"] = s.SiderealTimeText;
+  // The chart's texts are 8-bit; JSON takes only UTF-8.
+  j["sidereal_time"] = TextAsUtf8(s.SiderealTimeText);
   j["house_system"] = std::string(1, s.HouseSystemLetter);
   nlohmann::json cusps = nlohmann::json::array(), wheel = nlohmann::json::array();
   for (int h = 1; h <= 12; ++h) cusps.push_back(CuspOfHouse(s.CuspComputed, h));
@@ -48,7 +50,7 @@ nlohmann::json ChartJson(const ChartState& s) {
   j["cusps"] = cusps;
   j["cusps_wheel"] = wheel;
   nlohmann::json heading = nlohmann::json::array();
-  for (int line = 1; line <= 7; ++line) heading.push_back(s.ChartHeading[line]);
+  for (int line = 1; line <= 7; ++line) heading.push_back(TextAsUtf8(s.ChartHeading[line]));
   j["heading"] = heading;
   j["night_chart"] = s.NightChart == 1;
   j["moon_applies"] = s.MoonAppliesFlag == 1;
@@ -59,17 +61,22 @@ nlohmann::json ChartJson(const ChartState& s) {
   j["true_node"] = s.TrueNode;
   nlohmann::json objects = nlohmann::json::array();
   for (int i = 1; i <= ObjectCount; ++i) {
+    // An object the chart does not have keeps its name and number; every
+    // value is null, so that no reader mistakes the placeholder zeros for a place.
+    const bool available = ObjectAvailable(s, i);
+    const auto value = [available](auto v) { return available ? nlohmann::json(v) : nullptr; };
     objects.push_back({{"number", i},
                        {"name", std::string(kObjectName[i])},
-                       {"pos", s.ObjectPos[i]},
-                       {"lon", s.ObjectLon[i]},
-                       {"lat", s.ObjectLat[i]},
-                       {"decl", s.ObjectDecl[i]},
-                       {"helio_lon", s.ObjectHelioLon[i]},
-                       {"next_day_lon", s.ObjectLonTomorrow[i]},
-                       {"daily_motion", s.ObjectDailyMotion[i]},
-                       {"retrograde", s.RetroFlags[i - 1] == 'R'},
-                       {"house", HouseOfObject(s, i)}});
+                       {"available", available},
+                       {"pos", value(s.ObjectPos[i])},
+                       {"lon", value(s.ObjectLon[i])},
+                       {"lat", value(s.ObjectLat[i])},
+                       {"decl", value(s.ObjectDecl[i])},
+                       {"helio_lon", value(s.ObjectHelioLon[i])},
+                       {"next_day_lon", value(s.ObjectLonTomorrow[i])},
+                       {"daily_motion", value(s.ObjectDailyMotion[i])},
+                       {"retrograde", value(s.RetroFlags[i - 1] == 'R')},
+                       {"house", value(HouseOfObject(s, i))}});
   }
   j["objects"] = objects;
   return j;
@@ -100,6 +107,10 @@ std::string ChartText(const ChartState& s) {
     std::string position =
         s.DeclinationMode ? DeclinationText(s.ObjectDecl[i]) : SignDegreeMinute(s.ObjectPos[i]);
     std::string name(ObjectReportName(i));
+    if (!ObjectAvailable(s, i)) {
+      out += name + "  not available\n";
+      continue;
+    }
     if (heliocentric && i == kSun) name = "EARTH     ";
     if (heliocentric && i >= kMoon && i <= kMidheaven) {
       position = std::string(position.size(), ' ');

@@ -4,29 +4,41 @@
 
 #include "cli/chart_cast.h"
 #include "cli/chart_output.h"
+#include "cli/flag_checks.h"
 #include "cli/report_command.h"
 #include "cli/wheel_command.h"
+#include "settings/file_text.h"
 
 namespace kairotex::cli {
 namespace {
 
+constexpr size_t kLongestQuotedError = 160;
+
 void AddChartFlags(CLI::App& command, ChartFlags& f) {
-  command.add_option("--date", f.date, "civil date YYYY-MM-DD");
-  command.add_option("--time", f.time, "clock time H.MM with --am/--pm, or HH:MM (24-hour)");
+  command.add_option("--date", f.date, "civil date YYYY-MM-DD")->check(NotEmptyValue());
+  command.add_option("--time", f.time, "clock time H.MM with --am/--pm, or HH:MM (24-hour)")
+      ->check(NotEmptyValue());
   command.add_flag("--am", f.am, "the time is A.M.");
   command.add_flag("--pm", f.pm, "the time is P.M.");
-  command.add_option("--zone", f.zone, "time zone in hours, positive west of Greenwich");
-  command.add_option("--lon", f.lon, "longitude as degrees, e or w, minutes (73w59)");
-  command.add_option("--lat", f.lat, "latitude as degrees, n or s, minutes (40n45)");
-  command.add_option("--name", f.name, "name of the election");
+  command.add_option("--zone", f.zone, "time zone in hours, positive west of Greenwich")
+      ->check(NotEmptyValue());
+  command.add_option("--lon", f.lon, "longitude as degrees, e or w, minutes (73w59)")
+      ->check(NotEmptyValue());
+  command.add_option("--lat", f.lat, "latitude as degrees, n or s, minutes (40n45)")
+      ->check(NotEmptyValue());
+  command.add_option("--name", f.name, "name of the election")->check(NotEmptyValue());
   command.add_flag("--now", f.now, "the present moment at the default place of the options file");
-  command.add_option("--house", f.house, "house system P R K C O E M I, or its name");
-  command.add_option("--zodiac", f.zodiac, "tropical, svp or ayanamsa");
-  command.add_option("--kind", f.kind, "geo, helio or decl");
+  command.add_option("--house", f.house, "house system P R K C O E M I, or its name")
+      ->check(NotEmptyValue());
+  command.add_option("--zodiac", f.zodiac, "tropical, svp or ayanamsa")->check(NotEmptyValue());
+  command.add_option("--kind", f.kind, "geo, helio or decl")->check(NotEmptyValue());
   command.add_flag("--true-node", f.true_node, "the true lunar node instead of the mean node");
-  command.add_option("--data-dir", f.data_dir,
-                     "the program folder with OPTIONS.OPT and the .DAT files");
-  command.add_option("--date-order", f.date_order, "regional date order: mdy, dmy or ymd");
+  command
+      .add_option("--data-dir", f.data_dir,
+                  "the program folder with OPTIONS.OPT and the .DAT files")
+      ->check(NotEmptyValue());
+  command.add_option("--date-order", f.date_order, "regional date order: mdy, dmy or ymd")
+      ->check(NotEmptyValue());
 }
 
 int RunChart(const ChartFlags& flags, bool json, std::ostream& out, std::ostream& err,
@@ -43,9 +55,10 @@ int RunChart(const ChartFlags& flags, bool json, std::ostream& out, std::ostream
 }
 
 void AddReportFlags(CLI::App& command, ReportFlags& f) {
-  command.add_option("--orbs", f.orbs, "another orb file in place of NATAL.ORB for this run");
-  command.add_option("--user-name", f.user_name, "the user name line in place of the MYNAME file");
-  command.add_option("--save", f.save, "write the whole data buffer to this file, as Save does");
+  command.add_option("--user-name", f.user_name, "the user name line in place of the MYNAME file")
+      ->check(NotEmptyValue());
+  command.add_option("--save", f.save, "write the whole data buffer to this file, as Save does")
+      ->check(NotEmptyValue());
   command.add_flag("--crlf", f.crlf, "CR LF line ends");
 }
 
@@ -71,6 +84,10 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   CLI::App* aspects = app.add_subcommand("aspects", "list the aspects and parallels of the chart");
   AddChartFlags(*aspects, flags);
   AddReportFlags(*aspects, report_flags);
+  // Only the aspect list reads the orb file; the reports take their orbs
+  // from the options, so they do not offer the flag.
+  aspects->add_option("--orbs", report_flags.orbs, "another orb file in place of NATAL.ORB")
+      ->check(NotEmptyValue());
   aspects->add_flag("--glyphs", report_flags.glyphs,
                     "the glyph-code text of the aspect window, as Latin-1 bytes");
 
@@ -80,8 +97,15 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
   try {
     app.parse(argc, argv);
-  } catch (const CLI::ParseError& e) {
+  } catch (const CLI::CallForHelp& e) {
     return app.exit(e, out, err) == 0 ? kExitOk : kExitInputRefused;
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return app.exit(e, out, err) == 0 ? kExitOk : kExitInputRefused;
+    // The parser quotes the token it could not place: cut it short and
+    // escape its unprintable bytes before it reaches the terminal.
+    err << "kairotex-cli: " << QuoteExcerpt(e.what(), kLongestQuotedError) << "\n"
+        << "Run with --help for more information.\n";
+    return kExitInputRefused;
   }
   if (chart->parsed()) return RunChart(flags, json, out, err, clock);
   if (report->parsed()) return RunReports(flags, report_flags, out, err, clock);

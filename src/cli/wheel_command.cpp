@@ -12,6 +12,7 @@
 #include "chartview/qt/wheel_export.h"
 #include "cli/chart_cast.h"
 #include "cli/cli_app.h"
+#include "cli/flag_checks.h"
 #include "settings/window_settings.h"
 
 namespace kairotex::cli {
@@ -61,10 +62,13 @@ int16_t ChartStyle(const std::string& flag, const std::string& program_dir) {
 
 CLI::App* AddWheelCommand(CLI::App& app, WheelFlags& flags) {
   CLI::App* wheel = app.add_subcommand("wheel", "draw the chartwheel into a PNG, SVG or PDF file");
-  wheel->add_option("--out", flags.out, "the file to write: .png, .svg or .pdf")->required();
+  wheel->add_option("--out", flags.out, "the file to write: .png, .svg or .pdf")
+      ->required()
+      ->check(NotEmptyValue());
   wheel->add_option("--style", flags.style, "american or european (default: KAIROTEX.INI)")
       ->transform(CLI::IsMember({"american", "european"}, CLI::ignore_case));
-  wheel->add_option("--size", flags.size, "PNG and SVG: WIDTHxHEIGHT in pixels (1024x768)");
+  wheel->add_option("--size", flags.size, "PNG and SVG: WIDTHxHEIGHT in pixels (1024x768)")
+      ->check(NotEmptyValue());
   wheel->add_option("--page", flags.page, "PDF: full (the printed page) or half (the window)")
       ->transform(CLI::IsMember({"full", "half"}, CLI::ignore_case));
   return wheel;

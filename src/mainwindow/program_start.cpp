@@ -15,7 +15,10 @@ void ReadStartupSettings(ProgramContext& c, const std::string& program_dir,
 }
 
 void CastFirstChart(ProgramContext& c) {
-  LoadOptions(c.program_dir(), c.program.options);
+  const OptionsFileReport options = LoadOptions(c.program_dir(), c.program.options);
+  if (!options.warning.empty()) {
+    c.messages.ShowMessage(options.warning, kWarningTitle, MessageIcon::kExclamation);
+  }
   c.title_text = BuildTitleText(c.user_name_line, c.program.options[123]);
   c.program.elements = InitOrbitalElements();
   c.checks = ChartSettings::ForStartupOption(c.program.options[27]);

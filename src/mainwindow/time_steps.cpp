@@ -8,7 +8,12 @@
 namespace kairotex {
 namespace {
 
+// The days the calendar reform dropped are stepped over: October 4, 1582 is
+// followed by October 15.
+constexpr int kReformGapDays = 10;
+
 void AddDay(ElectionData& e) {
+  if (InCalendarReformGap(e.Year, e.Month, e.Day + 1)) e.Day += kReformGapDays;
   if (++e.Day <= DaysInMonth(e.Year, e.Month)) return;
   e.Day = 1;
   if (++e.Month > 12) {
@@ -18,6 +23,7 @@ void AddDay(ElectionData& e) {
 }
 
 void SubDay(ElectionData& e) {
+  if (InCalendarReformGap(e.Year, e.Month, e.Day - 1)) e.Day -= kReformGapDays;
   if (--e.Day >= 1) return;
   if (--e.Month < 1) {
     e.Month = 12;

@@ -38,6 +38,7 @@ std::vector<std::string> AlmutenLines(const AlmutenFacts& facts, const ChartStat
   }
   lines.insert(lines.end(), {"", std::string(8, ' ') + "MAIN DISPOSITORS", ""});
   for (int p = 1; p <= ObjectCount; ++p) {
+    if (!ObjectAvailable(chart, p)) continue;
     const AlmutenEntry& object = facts.objects[p];
     lines.push_back("  " + std::string(ObjectReportName(p)) + PrintedPosition(object.lon) + "   " +
                     AlmutenNames(object, chart));

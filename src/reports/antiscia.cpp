@@ -7,11 +7,13 @@
 namespace kairotex {
 namespace {
 
-std::vector<MirrorConjunction> ConjunctionsWith(const ObjectTable& lon, const ObjectTable& points) {
+std::vector<MirrorConjunction> ConjunctionsWith(const AntisciaFacts& facts,
+                                                const ObjectTable& points) {
   std::vector<MirrorConjunction> found;
   for (int p = 1; p <= ObjectCount; ++p) {
+    if (!facts.available[p]) continue;
     for (int q = 1; q <= ObjectCount; ++q) {
-      if (WithinOneDegree(lon[p], points[q])) found.push_back({p, q});
+      if (facts.available[q] && WithinOneDegree(facts.lon[p], points[q])) found.push_back({p, q});
     }
   }
   return found;
@@ -48,12 +50,13 @@ bool WithinOneDegree(double lon, double point) {
 AntisciaFacts ComputeAntiscia(const ChartState& chart) {
   AntisciaFacts facts;
   for (int p = 1; p <= ObjectCount; ++p) {
+    facts.available[p] = ObjectAvailable(chart, p);
     facts.lon[p] = chart.ObjectLon[p];
     facts.antiscion[p] = Antiscion(chart.ObjectLon[p]);
     facts.contra[p] = ContraAntiscion(facts.antiscion[p]);
   }
-  facts.antiscion_conjunctions = ConjunctionsWith(facts.lon, facts.antiscion);
-  facts.contra_conjunctions = ConjunctionsWith(facts.lon, facts.contra);
+  facts.antiscion_conjunctions = ConjunctionsWith(facts, facts.antiscion);
+  facts.contra_conjunctions = ConjunctionsWith(facts, facts.contra);
   return facts;
 }
 

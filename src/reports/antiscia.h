@@ -3,6 +3,7 @@
 // opposite), and the objects that stand conjunct one of them.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct MirrorConjunction {
 };
 
 struct AntisciaFacts {
+  std::array<bool, ObjectCount + 1> available{};  // objects the chart has, 1..16
   ObjectTable lon{};        // the objects' zodiac longitudes, 1..16
   ObjectTable antiscion{};  // [0, 360)
   ObjectTable contra{};     // [0, 360)

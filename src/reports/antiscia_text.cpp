@@ -29,6 +29,7 @@ std::vector<std::string> AntisciaLines(const AntisciaFacts& facts) {
   };
   for (int p = 1; p <= ObjectCount; ++p) {
     if (p == kSouthNode) continue;  // its points are the North Node's, swapped
+    if (!facts.available[p]) continue;
     lines.push_back("  " + Name(p) + five + PrintedPosition(facts.lon[p]) + ten +
                     PrintedPosition(facts.antiscion[p]) + ten + PrintedPosition(facts.contra[p]));
   }

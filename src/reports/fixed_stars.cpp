@@ -20,7 +20,7 @@ bool ConjunctFixedStar(int star, double lon, const OptionsTable& options) {
 std::vector<FixedStarHit> FindFixedStarHits(const ChartState& chart, const OptionsTable& options) {
   std::vector<FixedStarHit> hits;
   for (int object = 1; object <= ObjectCount; ++object) {
-    if (object == kNorthNode || object == kSouthNode) continue;
+    if (object == kNorthNode || object == kSouthNode || !ObjectAvailable(chart, object)) continue;
     for (int star = 0; star < static_cast<int>(kFixedStars.size()); ++star) {
       if (ConjunctFixedStar(star, chart.ObjectLon[object], options)) hits.push_back({object, star});
     }

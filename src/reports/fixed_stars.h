@@ -16,8 +16,8 @@ struct FixedStarHit {
   int star = 0;  // index into kFixedStars
 };
 
-// Every object 1..16 but the two nodes against every star, objects first,
-// stars in table order.
+// Every object 1..16 that the chart has but the two nodes against every
+// star, objects first, stars in table order.
 std::vector<FixedStarHit> FindFixedStarHits(const ChartState& chart, const OptionsTable& options);
 
 }  // namespace kairotex

@@ -34,7 +34,7 @@ std::vector<int> FindAtFatefulDegree(const ChartState& chart) {
   const int node_degree = WholeDegreeInSign(chart.ObjectLon[kNorthNode]);
   std::vector<int> found;
   for (int object = 1; object <= ObjectCount; ++object) {
-    if (object == kNorthNode || object == kSouthNode) continue;
+    if (object == kNorthNode || object == kSouthNode || !ObjectAvailable(chart, object)) continue;
     if (WholeDegreeInSign(chart.ObjectLon[object]) == node_degree) found.push_back(object);
   }
   return found;

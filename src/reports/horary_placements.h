@@ -15,7 +15,8 @@ int WholeDegreeInSign(double lon);
 // Planets from 15 Libra up to (not including) 15 Scorpio.
 std::vector<int> FindInViaCombusta(const ChartState& chart);
 
-// Objects 1..16 but the nodes at the North Node's whole degree of their sign.
+// Objects 1..16 that the chart has, but the nodes, at the North Node's whole
+// degree of their sign.
 std::vector<int> FindAtFatefulDegree(const ChartState& chart);
 
 // Planets in their house of joy, houses counted from the computed cusps

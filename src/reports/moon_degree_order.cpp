@@ -12,7 +12,9 @@ double DegreeInSign(double lon) {
 
 std::vector<int> ObjectsByDegreeInSign(const ChartState& chart) {
   std::vector<int> order;
-  for (int object = 1; object <= ObjectCount; ++object) order.push_back(object);
+  for (int object = 1; object <= ObjectCount; ++object) {
+    if (ObjectAvailable(chart, object)) order.push_back(object);
+  }
   std::stable_sort(order.begin(), order.end(), [&chart](int a, int b) {
     return DegreeInSign(chart.ObjectLon[a]) < DegreeInSign(chart.ObjectLon[b]);
   });

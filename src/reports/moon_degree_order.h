@@ -12,8 +12,8 @@ namespace kairotex {
 // The longitude reduced by 30 until it is below 30.
 double DegreeInSign(double lon);
 
-// Objects 1..16 by ascending degree within the sign; equal degrees keep
-// object-number order.
+// The objects 1..16 that the chart has, by ascending degree within the sign;
+// equal degrees keep object-number order.
 std::vector<int> ObjectsByDegreeInSign(const ChartState& chart);
 
 }  // namespace kairotex

@@ -43,6 +43,7 @@ std::vector<int> ObjectsBySpeed(const ChartState& chart) {
   std::stable_sort(order.begin(), order.begin() + kMoon, [&chart](int a, int b) {
     return std::fabs(chart.ObjectDailyMotion[a]) > std::fabs(chart.ObjectDailyMotion[b]);
   });
+  std::erase_if(order, [&chart](int object) { return !ObjectAvailable(chart, object); });
   return order;
 }
 

@@ -29,7 +29,8 @@ struct OrbAspect {
 };
 
 // Objects 1..10 by absolute daily motion, fastest first (equal motions keep
-// object-number order), then objects 11..16 in number order.
+// object-number order), then objects 11..16 in number order; an object the
+// chart does not have (Chiron outside its tables) is left out.
 std::vector<int> ObjectsBySpeed(const ChartState& chart);
 
 // True when the slower object stands ahead of the faster one in the zodiac,

@@ -15,10 +15,18 @@ struct OptionsTable {
   float& operator[](int index) { return values.at(index); }
 };
 
+// What reading OPTIONS.OPT found: the option lines read and, when the file
+// ends before option 130, a warning naming the file and the first line not read.
+struct OptionsFileReport {
+  int lines_read = 0;
+  std::string warning;
+};
+
 // Reads dir/OPTIONS.OPT into the table. Lines are read until the first empty
 // line or the end of the file; option i takes the number in the first seven
 // characters of line i; options beyond the last line keep their values.
-// Throws DataFileError when the file is missing or holds more than 130 lines.
-void LoadOptions(const std::string& program_dir, OptionsTable& options);
+// Throws DataFileError when the file is missing, not a file, unreadable or
+// holds more than 130 lines.
+OptionsFileReport LoadOptions(const std::string& program_dir, OptionsTable& options);
 
 }  // namespace kairotex

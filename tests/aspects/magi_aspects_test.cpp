@@ -120,6 +120,7 @@ TEST(MagiAspects, ChironReplacesTheNodeUnlessOutsideItsTables) {
     ChartState chart = MagiChart({{11, c.lon, c.decl}, {double(kSun), c.lon, c.decl}});
     chart.ObjectLon[kNorthNode] = c.lon + 120;
     chart.ObjectDecl[kNorthNode] = c.decl;
+    chart.ChironAvailable = c.count == 11;  // the date outside the tables has Chiron at 0, 0
     const MagiFacts facts = ComputeMagiAspects(chart);
     EXPECT_EQ(facts.object_count, c.count);
     const MagiAspect* aspect = Find(facts.aspects, kSun, kMagiChiron);

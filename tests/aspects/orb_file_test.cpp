@@ -44,7 +44,7 @@ TEST(OrbFile, ReadsUpToTheFirstEmptyLineAndKeepsTheRest) {
   const Case cases[] = {
       {"third line empty", "8\r\n5\r\n\r\n7\r\n7\r\n", {8, 5}},
       {"unix line ends", "8\n5\n\n7\n", {8, 5}},
-      {"number then label", "8.0  label\r\n 0 off\r\n  1.5\tsextile\r\n-.5\r\n", {8, 0, 1.5f, -0.5f}},
+      {"number then label", "8.0  label\r\n 0 off\r\n  1.5\tsextile\r\n.5\r\n", {8, 0, 1.5f, 0.5f}},
       {"no line end at the end", "3\r\n4", {3, 4}},
       {"empty first line", "\r\n6\r\n", {}},
       {"empty file", "", {}},
@@ -66,14 +66,23 @@ TEST(OrbFile, ReadsUpToTheFirstEmptyLineAndKeepsTheRest) {
 TEST(OrbFile, MissingOrUnreadableFileWarnsAndKeepsTheTable) {
   const std::string dir = test::MakeTempDir("orbs-bad");
   const std::string label_first = WriteOrbFile("8\r\nlabel 8\r\n3\r\n");
+  const std::string negative = WriteOrbFile("8\r\n6\r\n-2     semisextile\r\n");
+  const std::string too_wide = WriteOrbFile("400\r\n");
+  const std::string binary = WriteOrbFile("8\r\n\x01\xff" + std::string(100, 'x') + "\r\n");
   const struct {
     std::string path, message;
   } cases[] = {
       {dir + "/NOSUCH.ORB", "Orb file not found: " + dir + "/NOSUCH.ORB"},
-      {dir, "Orb file could not be read: " + dir},  // a folder, not a file
+      {dir, "Orb file could not be read: " + dir + " is a folder, not a file"},
       {"", "No orb file is chosen"},
       // A field without a number is named, not read as an orb of 0.
       {label_first, "Line 2 of " + label_first + " is not a number: \"label 8\""},
+      // A negative orb would empty the list, one above 180 make every pair an aspect.
+      {negative, "Line 3 of " + negative + ": the orb -2 is outside 0 to 180"},
+      {too_wide, "Line 1 of " + too_wide + ": the orb 400 is outside 0 to 180"},
+      // Unprintable bytes are escaped and a long line cut short.
+      {binary,
+       "Line 2 of " + binary + " is not a number: \"\\x01\\xFF" + std::string(38, 'x') + "...\""},
   };
   for (const auto& c : cases) {
     OrbTable orbs = Filled(4);

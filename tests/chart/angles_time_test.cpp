@@ -72,8 +72,10 @@ TEST(TimeAndAngles, JulianDayNumbers) {
     double jdn;
   };
   const Case cases[] = {{2000, 1, 1, 2451545},   {1987, 1, 27, 2446823}, {1900, 1, 1, 2415021},
-                        {1600, 12, 31, 2305813}, {837, 4, 10, 2026872},  {1582, 10, 15, 2299171},
-                        {1582, 10, 16, 2299162}};
+                        {1600, 12, 31, 2305813}, {837, 4, 10, 2026872},
+                        // The calendar reform: Thursday October 4 (Julian) was
+                        // followed by Friday October 15 (Gregorian), one day later.
+                        {1582, 10, 4, 2299160}, {1582, 10, 15, 2299161}, {1582, 10, 16, 2299162}};
   for (const Case& c : cases) {
     EXPECT_EQ(JulianDayNumberOfDate(c.y, c.m, c.d), c.jdn) << c.y << "-" << c.m << "-" << c.d;
   }

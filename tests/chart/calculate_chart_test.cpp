@@ -251,7 +251,12 @@ TEST_F(Driver, RunningClockChecksLeaveThePreviousChart) {
   EXPECT_EQ(state.InputError, 1);
   ASSERT_EQ(messages.texts.size(), 3u);
   EXPECT_EQ(messages.texts[0].rfind("Your latitude is too high.", 0), 0u);
-  EXPECT_EQ(messages.texts[1], "Error in natal input data section. Please correct.");
+  EXPECT_EQ(messages.texts[1],
+            "Error in natal input data section. Please correct. /prog/OPTIONS.OPT"
+            ": option 18 is 13; it must be -13 to 12.");
+  EXPECT_EQ(messages.texts[2],
+            "Error in natal input data section. Please correct. /prog/OPTIONS.OPT"
+            ": option 20 is 60; it must be 0 to 59.");
   EXPECT_NEAR(state.ObjectPos[kSun], sun, 0.01);  // the old chart stays
   EXPECT_EQ(state.ChartHeading[1], "");           // but its heading is cleared
   settings.HouseChecks[6] = true;                 // Meridian allows any latitude

@@ -69,6 +69,7 @@ TEST(MagiAspectsReport, ChironOutsideItsTablesIsLeftOutAndTheChartIsUntouched) {
     t.Put(kMagiChiron, lon, decl).Put(kVenus, 359, 0.5).Put(kSun, 200, 22);
     t.chart.ObjectLon[kNorthNode] = 200;
     t.chart.ObjectDecl[kNorthNode] = 22;
+    t.chart.ChironAvailable = decl != 0.0;
     const ObjectTable lons = t.chart.ObjectLon, decls = t.chart.ObjectDecl;
     int chiron_lines = 0;
     for (const std::string& line : t.Write()) chiron_lines += line.find("CHIRON") != line.npos;

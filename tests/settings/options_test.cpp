@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "settings/data_file_error.h"
@@ -41,14 +42,38 @@ class OptionsFile : public ::testing::Test {
   std::string dir;
 };
 
-TEST_F(OptionsFile, StopsAtTheFirstEmptyLine) {
-  Write("1\r\n2\r\n3\r\n4\r\n\r\n6\r\n");
-  OptionsTable options;
-  options[6] = 99;
-  LoadOptions(dir, options);
-  EXPECT_EQ(options[4], 4.0f);
-  EXPECT_EQ(options[5], 0.0f);
-  EXPECT_EQ(options[6], 99.0f);  // beyond the last line read: kept
+// The list of option lines ends at its first empty line, as always, but the
+// user is told which options were never read.
+TEST_F(OptionsFile, AnEarlyEndIsReportedWithTheFirstLineNotRead) {
+  std::string whole;
+  for (int i = 1; i <= 130; ++i) whole += std::to_string(i) + "\r\n";
+  struct Case {
+    std::string text;
+    int lines_read;
+    std::string warning;  // after the path
+  };
+  const Case cases[] = {
+      {"1\r\n2\r\n3\r\n4\r\n\r\n6\r\n", 4,
+       ", line 5: the option lines end there (an empty line or the end of the file); options 5 "
+       "to 130 are not read and stay 0."},
+      {"", 0, ", line 1: the option lines end there"},
+      {"1\r2\r3\r", 1, ", line 2: its lines end in CR alone, so it reads as one line; options 2"},
+      {whole.substr(0, whole.rfind("130")), 129, ", line 130: the option lines end there"},
+      {whole, 130, ""},
+  };
+  for (const Case& c : cases) {
+    Write(c.text);
+    OptionsTable options;
+    options[6] = 99;
+    const OptionsFileReport report = LoadOptions(dir, options);
+    EXPECT_EQ(report.lines_read, c.lines_read);
+    if (c.warning.empty()) {
+      EXPECT_EQ(report.warning, "");
+    } else {
+      EXPECT_EQ(report.warning.rfind(dir + "/OPTIONS.OPT" + c.warning, 0), 0u) << report.warning;
+    }
+    if (c.lines_read == 4) EXPECT_EQ(options[6], 99.0f);  // beyond the last line read: kept
+  }
 }
 
 TEST_F(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
@@ -66,13 +91,18 @@ TEST_F(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
   EXPECT_EQ(options[1], 42.0f);
 }
 
-TEST_F(OptionsFile, MissingFileIsNamed) {
+TEST_F(OptionsFile, AMissingFileOrAFolderIsNamed) {
   OptionsTable options;
-  try {
-    LoadOptions(test::MakeTempDir("no-options"), options);
-    ADD_FAILURE() << "missing file accepted";
-  } catch (const DataFileError& e) {
-    EXPECT_NE(std::string(e.what()).find("OPTIONS.OPT File Not Found"), std::string::npos);
+  const std::string empty_dir = test::MakeTempDir("no-options");
+  for (bool folder : {false, true}) {
+    if (folder) std::filesystem::create_directory(empty_dir + "/OPTIONS.OPT");
+    try {
+      LoadOptions(empty_dir, options);
+      ADD_FAILURE() << "accepted";
+    } catch (const DataFileError& e) {
+      EXPECT_EQ(std::string(e.what()), empty_dir + "/OPTIONS.OPT: " +
+                                           (folder ? "is a folder, not a file" : "file not found"));
+    }
   }
 }
 

@@ -5,12 +5,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSvgGenerator>
 
 #include "chartview/qt/device_scale.h"
 #include "chartview/qt/page_layout.h"
 #include "chartview/qt/qt_surface.h"
+#include "settings/safe_file_write.h"
 
 namespace kairotex {
 namespace {
@@ -39,18 +40,14 @@ bool Fail(std::string* error, const std::string& path, const QString& why) {
   return false;
 }
 
-// The file is written under a temporary name and takes its own name only
-// when complete, so a failed write leaves no half file behind.
-bool OpenForWriting(QSaveFile& file, const std::string& path, std::string* error) {
-  file.setFileName(QString::fromStdString(path));
-  if (file.open(QIODevice::WriteOnly)) return true;
-  return Fail(error, path, file.errorString());
+// The picture is made in memory and handed to the safe writer, as every
+// file the program writes is: a write-protected file is refused, a failed
+// write leaves the old file whole and names the system's reason.
+bool WriteBytes(const std::string& path, const QByteArray& bytes, std::string* error) {
+  return WriteFileReplacing(path, std::string(bytes.constData(), bytes.size()), error);
 }
 
-bool Commit(QSaveFile& file, const std::string& path, std::string* error) {
-  if (file.commit()) return true;
-  return Fail(error, path, file.errorString());
-}
+void OpenBuffer(QBuffer& buffer) { buffer.open(QIODevice::WriteOnly); }
 
 }  // namespace
 
@@ -93,19 +90,18 @@ QImage RenderWheelImage(QSize size, const WheelInputs& inputs, const QString& gl
 bool WriteWheelImage(const std::string& path, QSize size, const WheelInputs& inputs,
                      const QString& glyph_family, std::string* error) {
   const QImage image = RenderWheelImage(size, inputs, glyph_family);
-  QSaveFile file;
-  if (!OpenForWriting(file, path, error)) return false;
+  QBuffer file;
+  OpenBuffer(file);
   if (!image.save(&file, "PNG")) {
-    file.cancelWriting();
     return Fail(error, path, QStringLiteral("the PNG could not be encoded"));
   }
-  return Commit(file, path, error);
+  return WriteBytes(path, file.data(), error);
 }
 
 bool WriteWheelSvg(const std::string& path, QSize size, const WheelInputs& inputs,
                    const QString& glyph_family, std::string* error) {
-  QSaveFile file;
-  if (!OpenForWriting(file, path, error)) return false;
+  QBuffer file;
+  OpenBuffer(file);
   QSvgGenerator generator;
   generator.setOutputDevice(&file);
   generator.setSize(size);
@@ -115,7 +111,6 @@ bool WriteWheelSvg(const std::string& path, QSize size, const WheelInputs& input
   {
     QPainter painter;
     if (!painter.begin(&generator)) {
-      file.cancelWriting();
       return Fail(error, path, QStringLiteral("the SVG could not be started"));
     }
     QtSurfaceOptions options = WindowOptions(size, glyph_family);
@@ -123,13 +118,13 @@ bool WriteWheelSvg(const std::string& path, QSize size, const WheelInputs& input
     QtSurface surface(painter, QRectF(QPointF(0, 0), size), options);
     PaintWindowWheelOn(surface, size, inputs);
   }
-  return Commit(file, path, error);
+  return WriteBytes(path, file.data(), error);
 }
 
 bool WriteWheelPdf(const std::string& path, PdfPage page, const WheelInputs& inputs,
                    const QString& glyph_family, MessageSink& messages, std::string* error) {
-  QSaveFile file;
-  if (!OpenForWriting(file, path, error)) return false;
+  QBuffer file;
+  OpenBuffer(file);
   QPdfWriter writer(&file);
   writer.setCreator(QStringLiteral("KAIROTEX"));
   writer.setTitle(QStringLiteral("Chartwheel"));
@@ -141,14 +136,13 @@ bool WriteWheelPdf(const std::string& path, PdfPage page, const WheelInputs& inp
   {
     QPainter painter;
     if (!painter.begin(&writer)) {
-      file.cancelWriting();
       return Fail(error, path, QStringLiteral("the PDF could not be started"));
     }
     const QRectF printable(0, 0, writer.width(), writer.height());
     PaintWheelPage(painter, printable, page, inputs, glyph_family, kWindowDrawingWidth, messages);
     painter.end();
   }
-  return Commit(file, path, error);
+  return WriteBytes(path, file.data(), error);
 }
 
 }  // namespace kairotex
