@@ -34,7 +34,8 @@ void PrintChartHeader(const WheelPaint& paint, double left, double top) {
   // The page names a sidereal zodiac on a line of its own below the heading.
   std::array<std::string, kHeadingLines + 1> lines;
   for (int i = 1; i <= kHeadingLines; ++i) lines[i - 1] = paint.chart.ChartHeading[i];
-  const bool sidereal = paint.options[123] != 0.0f;
+  // Only 1 and 2 shift the zodiac; any other value leaves it tropical.
+  const bool sidereal = paint.options[123] == 1.0f || paint.options[123] == 2.0f;
   if (sidereal) lines[kHeadingLines] = "Sidereal";
   WriteLines(paint, left, top,
              std::span(lines).first(sidereal ? kHeadingLines + 1 : kHeadingLines));

@@ -105,11 +105,9 @@ void DrawComputedLabel(const WheelPaint& paint, int wheel_index) {
     left += CosDeg(angle);
     top += SinDeg(angle);
   }
-  const UserArea& area = paint.area;
-  if (area.right > area.left && area.top > area.bottom) {
-    left = std::max(std::min(left, area.right - kEdgeMargin - row.width), area.left + kEdgeMargin);
-    top = std::max(std::min(top, area.top - kEdgeMargin), area.bottom + kEdgeMargin + row.height);
-  }
+  const Point inside = KeepInsideArea(paint.area, {left, top}, row.width, row.height);
+  left = inside.x;
+  top = inside.y;
   for (int k = 0; k < 5; ++k) {
     DrawItem(paint, items[k], {left + row.offsets[k].x, top + row.offsets[k].y});
   }

@@ -29,10 +29,15 @@ void DrawInterceptedSigns(const WheelPaint& paint, const HouseSizes& sizes) {
   for (int i = 1; i <= 12; ++i) {
     const int sign = SignOf(cusps[i]);
     if (SignOf(cusps[NextWheelIndex(i)]) != WrapSign(sign + 2)) continue;
-    const Point at = PointAt(MiddleOfHouse(paint, sizes, i), kLabelRadius);
+    // Near the vertical, radius 236 reaches past a wide window's edge (225):
+    // such a glyph moves back inside the drawing rather than vanish.
     paint.UseFont(paint.profile.cusp_sign_size);
-    paint.surface.Text(at.x, at.y, SignGlyph(WrapSign(sign + 1)),
-                       paint.Colour(paint.profile.cusp_sign_colour));
+    const std::string glyph = SignGlyph(WrapSign(sign + 1));
+    const TextExtent extent = paint.surface.MeasureText(glyph);
+    const Point at = KeepInsideArea(
+        paint.area, PointAt(MiddleOfHouse(paint, sizes, i), kLabelRadius), extent.width,
+        extent.height);
+    paint.surface.Text(at.x, at.y, glyph, paint.Colour(paint.profile.cusp_sign_colour));
   }
 }
 

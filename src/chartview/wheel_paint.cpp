@@ -1,5 +1,6 @@
 #include "chartview/wheel_paint.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "aspects/aspect_codes.h"
@@ -14,6 +15,13 @@ ChartKind KindOfChart(const ChartState& chart) {
     return ChartKind::kHeliocentric;
   }
   return ChartKind::kGeocentric;
+}
+
+Point KeepInsideArea(const UserArea& area, Point top_left, double width, double height) {
+  // An area not yet set (no scale) keeps the box where it was asked for.
+  if (area.right <= area.left || area.top <= area.bottom) return top_left;
+  return {std::max(std::min(top_left.x, area.right - kEdgeMargin - width), area.left + kEdgeMargin),
+          std::max(std::min(top_left.y, area.top - kEdgeMargin), area.bottom + kEdgeMargin + height)};
 }
 
 Rgb WheelPaint::Colour(int option_index) const {

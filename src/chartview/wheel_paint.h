@@ -7,6 +7,7 @@
 #include "chart/data_files.h"
 #include "chartview/chartwheel.h"
 #include "chartview/drawing_surface.h"
+#include "chartview/wheel_geometry.h"
 #include "chartview/wheel_profile.h"
 #include "settings/options.h"
 
@@ -18,6 +19,10 @@ enum class ChartKind { kGeocentric, kHeliocentric, kDeclination };
 struct UserArea {
   double left = 0, top = 0, right = 0, bottom = 0;
 };
+
+// Moves a text box (top-left corner, size) back inside the area when it would
+// run past an edge, leaving a small margin; a box inside stays where it is.
+Point KeepInsideArea(const UserArea& area, Point top_left, double width, double height);
 
 // Declination when the chart says so; heliocentric when its first heading
 // line carries the heliocentric suffix.

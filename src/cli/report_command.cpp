@@ -7,6 +7,7 @@
 #include "cli/cli_app.h"
 #include "reports/report_commands.h"
 #include "reports/saved_data_file.h"
+#include "settings/file_text.h"
 #include "settings/user_name.h"
 
 namespace kairotex::cli {
@@ -32,7 +33,7 @@ int RunReports(const ChartFlags& chart_flags, const ReportFlags& flags, std::ost
     bool known = false;
     for (std::string_view command : ReportCommandNames()) known = known || command == name;
     if (!known) {
-      err << "kairotex-cli: unknown report \"" << name << "\"\n";
+      err << "kairotex-cli: unknown report \"" << QuoteExcerpt(name) << "\"\n";
       return kExitInputRefused;
     }
   }

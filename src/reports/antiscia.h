@@ -20,10 +20,11 @@ struct MirrorConjunction {
 };
 
 struct AntisciaFacts {
-  std::array<bool, ObjectCount + 1> available{};  // objects the chart has, 1..16
   ObjectTable lon{};        // the objects' zodiac longitudes, 1..16
   ObjectTable antiscion{};  // [0, 360)
   ObjectTable contra{};     // [0, 360)
+  // The objects the chart has, 1..16; the others are neither listed nor mirrored.
+  std::array<bool, ObjectCount + 1> available{};
   // In the order of the object, then of the mirrored object.
   std::vector<MirrorConjunction> antiscion_conjunctions;
   std::vector<MirrorConjunction> contra_conjunctions;

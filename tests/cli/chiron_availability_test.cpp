@@ -24,10 +24,10 @@ struct ChironCase {
 constexpr ChironCase kChironCases[] = {{1000, false}, {2080, false}, {2000, true}};
 
 CliRun RunAt(const std::string& command, int year, std::vector<std::string> more = {}) {
-  std::vector<std::string> args = {command,   "--data-dir", test::DataDir(), "--date",
-                                   std::to_string(year) + "-06-15",         "--time",
-                                   "12:00",   "--zone",     "0",             "--lon",
-                                   "0w07",    "--lat",      "51n29"};
+  std::vector<std::string> args = {
+      command,  "--data-dir", test::DataDir(), "--date", std::to_string(year) + "-06-15",
+      "--time", "12:00",      "--zone",        "0",      "--lon",
+      "0w07",   "--lat",      "51n29"};
   args.insert(args.end(), more.begin(), more.end());
   return RunCliArgs(args);
 }
