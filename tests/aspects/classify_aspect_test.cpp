@@ -65,7 +65,6 @@ TEST(ClassifyAspect, AllOrbsZeroFindsOnlyExactAngles) {
       {"septile rounded", 51.43, 0, zero, kNoAspect},
       {"rounds to 60 as a float", 60.0000001, 0, zero, kSextile},
       {"one float step off 60", 60.00001, 0, zero, kNoAspect},
-      {"opposition at 180", 180, 0, zero, kOpposition},
   });
 }
 

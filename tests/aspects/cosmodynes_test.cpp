@@ -4,42 +4,42 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "aspects/cosmodynes_orbs.h"
 
 namespace kairotex {
 namespace {
 
+using A = DynesAspect;
+
 size_t WheelIndex(int house) {
   return static_cast<size_t>((house + 2) % 12 + 1);
 }
 
-// A chart with the fields Cosmodynes reads, set by hand. Equal houses from
-// 0 Aries, so house h is sign h. Every object is parked at one longitude in
-// the 3rd house (cadent, the smallest orbs), each with a declination of its
-// own, apart from the others' and from those a test sets; a test places the
-// objects it looks at where the parked ones make no aspect to them.
+// Equal houses from 0 Aries, so house h is sign h. Every object is parked at
+// one longitude in the 3rd house (cadent, the smallest orbs), each with a
+// declination of its own; a test places the objects it looks at where the
+// parked ones make no aspect to them.
 struct DynesChart {
   ChartState chart;
 
   explicit DynesChart(double park) {
     for (int h = 1; h <= 12; ++h) Cusp(h, 30.0 * (h - 1));
-    for (int i = 1; i <= ObjectCount; ++i) {
-      chart.ObjectLon[i] = park;
-      chart.ObjectDecl[i] = 30 + 2 * i;
-      House(i, 3);
-    }
+    for (int i = 1; i <= ObjectCount; ++i) Put(i, park, 3).Decl(i, 30 + 2 * i);
   }
   DynesChart& Put(int object, double lon, int house) {
     chart.ObjectLon[object] = lon;
     return House(object, house);
   }
   DynesChart& House(int object, int house) {
-    const std::string_view label =
-        std::string_view(kHouseLabels).substr((WheelIndex(house) - 1) * 4, 4);
-    chart.HousePosText.replace(static_cast<size_t>(object - 1) * 10, 4, label);
+    const std::string_view labels(kHouseLabels);
+    chart.HousePosText.replace(static_cast<size_t>(object - 1) * 10, 4,
+                               labels.substr((WheelIndex(house) - 1) * 4, 4));
     return *this;
   }
   DynesChart& Decl(int object, double decl) {
@@ -48,13 +48,13 @@ struct DynesChart {
   }
   // Both the computed and the drawn cusp of house h.
   DynesChart& Cusp(int house, double lon) {
-    chart.CuspComputed[WheelIndex(house)] = lon;
-    chart.CuspWheel[WheelIndex(house)] = lon;
+    chart.CuspComputed[WheelIndex(house)] = chart.CuspWheel[WheelIndex(house)] = lon;
     return *this;
   }
-  CosmodynesFacts Aspects() const {
-    CosmodynesFacts f;
-    ComputeAspectDynes(chart, f);
+  // The facts after the given steps, starting from f.
+  template <typename... Steps>
+  CosmodynesFacts Run(CosmodynesFacts f, Steps... steps) const {
+    (steps(chart, f), ...);
     return f;
   }
 };
@@ -67,12 +67,9 @@ TEST(CosmodynesOrbs, GradesByObjectAndHouseClass) {
   const struct {
     int object, house;
     double detect_g1, strength_g1, strength_g5;
-  } cases[] = {
-      {kMars, 3, 1, 1, 8},       {kMars, 2, 2, 2, 10},      {kMars, 10, 3, 3, 12},
-      {kSun, 6, 2, 2, 11},       {kMoon, 11, 3, 3, 13},     {kSun, 7, 4, 4, 15},
-      {kMercury, 9, 1, 2, 11},   {kMercury, 8, 2, 3, 13},   {kMercury, 4, 3, 4, 15},
-      {kAscendant, 3, 3, 3, 12}, {kMidheaven, 0, 3, 3, 12}, {kPluto, 0, 0, 0, 0},
-  };
+  } cases[] = {{kMars, 3, 1, 1, 8},       {kMars, 2, 2, 2, 10},      {kMars, 10, 3, 3, 12},
+               {kSun, 7, 4, 4, 15},       {kMercury, 9, 1, 2, 11},   {kMercury, 4, 3, 4, 15},
+               {kAscendant, 3, 3, 3, 12}, {kMidheaven, 0, 3, 3, 12}, {kPluto, 0, 0, 0, 0}};
   for (const auto& c : cases) {
     const DynesOrbs orbs = ObjectDynesOrbs(c.object, c.house);
     EXPECT_EQ(orbs.detection[1], c.detect_g1) << c.object << " in " << c.house;
@@ -81,126 +78,112 @@ TEST(CosmodynesOrbs, GradesByObjectAndHouseClass) {
   }
 }
 
+// Mercury detects with the planets' 1; at 130 two cadent planets have a trine
+// orb of 6 and the sesquisquare is not tried; the conjunction comes before the
+// semisextile.
 TEST(CosmodynesOrbs, AspectFoundByPairDetectionOrbs) {
   const struct {
     int a, house_a, b, house_b;
     double separation;
     DynesAspect aspect;
   } cases[] = {
-      {kMars, 3, kSaturn, 3, 28.5, DynesAspect::kNone},         // g1 = 1
-      {kMars, 2, kSaturn, 3, 28.5, DynesAspect::kSemisextile},  // g1 = 2
-      {kMars, 3, kSaturn, 3, 29, DynesAspect::kSemisextile},
-      {kMercury, 3, kMars, 3, 28.5, DynesAspect::kNone},  // detects with the planets' 1
-      {kSun, 1, kMoon, 1, 130, DynesAspect::kTrine},
-      {kSun, 1, kMoon, 1, 130.5, DynesAspect::kSesquisquare},
-      {kMars, 3, kSaturn, 3, 130, DynesAspect::kNone},  // trine orb 6, sesquisquare not tried
-      {kMars, 3, kSaturn, 3, 8, DynesAspect::kConjunction},
-      {kMars, 3, kSaturn, 3, 8.01, DynesAspect::kNone},
-      {kMars, 3, kSaturn, 3, 172, DynesAspect::kOpposition},
-      {kMars, 3, kSaturn, 3, 151, DynesAspect::kQuincunx},
-      {kSun, 1, kMoon, 1, 15, DynesAspect::kConjunction},  // before the semisextile
-  };
+      {kMars, 3, kSaturn, 3, 28.5, A::kNone},       {kMars, 3, kSaturn, 3, 29, A::kSemisextile},
+      {kMars, 3, kSaturn, 3, 130, A::kNone},        {kMars, 3, kSaturn, 3, 8, A::kConjunction},
+      {kMars, 3, kSaturn, 3, 8.01, A::kNone},       {kMars, 3, kSaturn, 3, 172, A::kOpposition},
+      {kMars, 3, kSaturn, 3, 151, A::kQuincunx},    {kMars, 2, kSaturn, 3, 28.5, A::kSemisextile},
+      {kMercury, 3, kMars, 3, 28.5, A::kNone},      {kSun, 1, kMoon, 1, 130, A::kTrine},
+      {kSun, 1, kMoon, 1, 130.5, A::kSesquisquare}, {kSun, 1, kMoon, 1, 15, A::kConjunction}};
   for (const auto& c : cases) {
     const DynesOrbs pair =
         PairDynesOrbs(ObjectDynesOrbs(c.a, c.house_a), ObjectDynesOrbs(c.b, c.house_b));
     const auto rule = FindDynesAspect(c.separation, pair.detection);
-    EXPECT_EQ(rule ? rule->aspect : DynesAspect::kNone, c.aspect) << c.separation;
+    EXPECT_EQ(rule ? rule->aspect : A::kNone, c.aspect)
+        << c.a << " and " << c.b << " at " << c.separation;
   }
 }
 
+// a stands at 0, b in the 3rd; Mars and Saturn 29 apart are found but have no
+// strength left.
 TEST(CosmodynesAspects, SemisextileStrengthWithMercurysMixedOrbs) {
   const struct {
-    int a, house_a, b, house_b;
-    double lon_b, power;  // a stands at 0
-  } cases[] = {
-      {kMars, 3, kSaturn, 3, 28.5, 0},    {kMars, 2, kSaturn, 3, 28.5, 0.5},
-      {kMars, 3, kSaturn, 3, 29, 0},  // found, but with no strength left
-      {kMercury, 3, kMars, 3, 28.5, 0},   {kMercury, 3, kMars, 3, 29, 1},
-      {kMercury, 2, kMars, 3, 28.5, 1.5},
-  };
+    int a, house_a, b;
+    double lon_b, power;
+  } cases[] = {{kMars, 3, kSaturn, 28.5, 0}, {kMars, 2, kSaturn, 28.5, 0.5},
+               {kMars, 3, kSaturn, 29, 0},   {kMercury, 3, kMars, 28.5, 0},
+               {kMercury, 3, kMars, 29, 1},  {kMercury, 2, kMars, 28.5, 1.5}};
   for (const auto& c : cases) {
     DynesChart t(104);
-    t.Put(c.a, 0, c.house_a).Put(c.b, c.lon_b, c.house_b);
-    const CosmodynesFacts f = t.Aspects();
+    t.Put(c.a, 0, c.house_a).Put(c.b, c.lon_b, 3);
+    const CosmodynesFacts f = t.Run({}, ComputeAspectDynes);
     EXPECT_DOUBLE_EQ(f.aspect_power[c.a], c.power) << c.a << " and " << c.b << " at " << c.lon_b;
     EXPECT_DOUBLE_EQ(f.aspect_power[c.b], c.power) << c.a << " and " << c.b << " at " << c.lon_b;
   }
 }
 
-TEST(CosmodynesAspects, SunConjunctJupiterAddsPowerAndHalfAsHarmony) {
-  DynesChart t(195);
-  t.Put(kSun, 119, 3).Put(kJupiter, 122, 3);  // strength orb 11, 3 off
-  const CosmodynesFacts f = t.Aspects();
-  for (int planet : {kSun, kJupiter}) {
-    EXPECT_DOUBLE_EQ(f.aspect_power[planet], 8) << planet;
-    EXPECT_DOUBLE_EQ(f.harmony[planet], 4) << planet;
-    EXPECT_DOUBLE_EQ(f.discord[planet], 0) << planet;
+// The Sun conjunct Jupiter (strength orb 11, 3 off) adds half its power as
+// harmony; Mars square Saturn adds discord three ways, 6 + 3 + 1.5.
+TEST(CosmodynesAspects, HarmonyAndDiscordByAspectAndPlanets) {
+  const struct {
+    int a;
+    double lon_a;
+    int b;
+    double lon_b, park, power, harmony, discord;
+    float below;  // the grid's net harmony cell
+  } cases[] = {{kSun, 119, kJupiter, 122, 195, 8, 4, 0, 4},
+               {kMars, 10, kSaturn, 100, 205, 6, 0, 10.5, -10.5f}};
+  for (const auto& c : cases) {
+    DynesChart t(c.park);
+    t.Put(c.a, c.lon_a, 3).Put(c.b, c.lon_b, 3);
+    const CosmodynesFacts f = t.Run({}, ComputeAspectDynes);
+    for (int planet : {c.a, c.b}) {
+      EXPECT_DOUBLE_EQ(f.aspect_power[planet], c.power) << planet;
+      EXPECT_DOUBLE_EQ(f.harmony[planet], c.harmony) << planet;
+      EXPECT_DOUBLE_EQ(f.discord[planet], c.discord) << planet;
+    }
+    EXPECT_FLOAT_EQ(Cell(f, c.a, c.b), c.power);
+    EXPECT_FLOAT_EQ(Cell(f, c.b, c.a), c.below);
+    // The Ascendant starts at 15 and meets the nine other parked objects exactly.
+    EXPECT_DOUBLE_EQ(f.aspect_power[kAscendant], 15 + 9 * 12);
   }
-  EXPECT_FLOAT_EQ(Cell(f, kSun, kJupiter), 8);
-  EXPECT_FLOAT_EQ(Cell(f, kJupiter, kSun), 4);
-  // The Ascendant starts at 15 and meets the nine other parked objects exactly.
-  EXPECT_DOUBLE_EQ(f.aspect_power[kAscendant], 15 + 9 * 12);
 }
 
-TEST(CosmodynesAspects, MarsSquareSaturnAddsDiscordThreeWays) {
-  DynesChart t(205);
-  t.Put(kMars, 10, 3).Put(kSaturn, 100, 3);
-  const CosmodynesFacts f = t.Aspects();
-  for (int planet : {kMars, kSaturn}) {
-    EXPECT_DOUBLE_EQ(f.aspect_power[planet], 6) << planet;
-    EXPECT_DOUBLE_EQ(f.discord[planet], 6 + 3 + 1.5) << planet;
-    EXPECT_DOUBLE_EQ(f.harmony[planet], 0) << planet;
-  }
-  EXPECT_FLOAT_EQ(Cell(f, kMars, kSaturn), 6);
-  EXPECT_FLOAT_EQ(Cell(f, kSaturn, kMars), -10.5f);
-}
-
+// a at +10. Uranus and Pluto 1.2 apart are too far; the Sun and Jupiter show
+// the planets' rules tinting a parallel.
 TEST(CosmodynesAspects, ParallelStrengthFromThePairsLargerOrb) {
   const struct {
     int a, house_a, b, house_b;
-    double decl_b, strength;  // a at +10
-  } cases[] = {
-      {kSun, 3, kMoon, 11, -10.4, 0.6 * 13},
-      {kSun, 1, kMoon, 3, -10.4, 0.6 * 15},
-      {kMercury, 9, kUranus, 3, -10.4, 0.6 * 11},
-      {kMercury, 9, kAscendant, 12, 10.4, 0.6 * 12},
-      {kUranus, 2, kNeptune, 3, 9.6, 0.6 * 10},
-      {kUranus, 5, kPluto, 12, 11.2, 0},  // too far apart
-      {kUranus, 5, kPluto, 12, -10, 10},
-  };
+    double decl_b, strength, harmony;
+  } cases[] = {{kSun, 3, kMoon, 11, -10.4, 0.6 * 13, 0},
+               {kSun, 1, kMoon, 3, -10.4, 0.6 * 15, 0},
+               {kMercury, 9, kUranus, 3, -10.4, 0.6 * 11, 0},
+               {kMercury, 9, kAscendant, 12, 10.4, 0.6 * 12, 0},
+               {kUranus, 2, kNeptune, 3, 9.6, 0.6 * 10, 0},
+               {kUranus, 5, kPluto, 12, 11.2, 0, 0},
+               {kUranus, 5, kPluto, 12, -10, 10, 0},
+               {kSun, 3, kJupiter, 3, -10, 11, 5.5}};
   for (const auto& c : cases) {
     DynesChart t(163);
     t.Put(c.a, 0, c.house_a).Put(c.b, 20, c.house_b).Decl(c.a, 10).Decl(c.b, c.decl_b);
-    const CosmodynesFacts f = t.Aspects();
+    const CosmodynesFacts f = t.Run({}, ComputeAspectDynes);
     EXPECT_NEAR(f.aspect_power[c.a], c.strength, 1e-9) << c.a << " and " << c.b;
     EXPECT_NEAR(Cell(f, c.a, c.b), c.strength, 1e-5) << c.a << " and " << c.b;
-    EXPECT_EQ(f.harmony[c.a] + f.discord[c.a], 0) << c.a << " and " << c.b;
+    EXPECT_DOUBLE_EQ(f.harmony[c.a], c.harmony) << c.a << " and " << c.b;
+    EXPECT_DOUBLE_EQ(f.harmony[c.b], c.harmony) << c.a << " and " << c.b;
+    EXPECT_EQ(f.discord[c.a], 0) << c.a << " and " << c.b;
+    EXPECT_FLOAT_EQ(Cell(f, c.b, c.a), c.harmony) << c.a << " and " << c.b;
   }
-}
-
-TEST(CosmodynesAspects, PlanetRulesTintAParallel) {
-  DynesChart jupiter(163);
-  jupiter.Put(kSun, 0, 3).Put(kJupiter, 20, 3).Decl(kSun, 10).Decl(kJupiter, -10);  // q = 11
-  const CosmodynesFacts f = jupiter.Aspects();
-  EXPECT_DOUBLE_EQ(f.harmony[kSun], 5.5);
-  EXPECT_DOUBLE_EQ(f.harmony[kJupiter], 5.5);
-  EXPECT_FLOAT_EQ(Cell(f, kJupiter, kSun), 5.5f);
 }
 
 TEST(CosmodynesHouses, PowerFallsOffAcrossTheHouse) {
   const struct {
     int house;
     double lon, power;
-  } cases[] = {
-      {1, 0, 15},    {1, 29.99, 15 - 2 * 29.99 / 30},      {2, 45, 8.25}, {8, 210, 10.9f},
-      {10, 285, 14}, {12, 359.5, 9.3f - 0.7f * 29.5 / 30},
-  };
+  } cases[] = {{1, 0, 15},    {1, 29.99, 15 - 2 * 29.99 / 30},     {2, 45, 8.25}, {8, 210, 10.9f},
+               {10, 285, 14}, {12, 359.5, 9.3f - 0.7f * 29.5 / 30}};
   for (const auto& c : cases) {
     DynesChart t(0);
     t.Put(kMars, c.lon, c.house);
-    CosmodynesFacts f;
-    ComputeDynesHouseSizes(t.chart, f);
-    ComputeHousePower(t.chart, f);
+    const CosmodynesFacts f = t.Run({}, ComputeDynesHouseSizes, ComputeHousePower);
     EXPECT_NEAR(f.house_power[kMars], c.power, 1e-6) << c.house << " at " << c.lon;
   }
 }
@@ -210,9 +193,7 @@ TEST(CosmodynesHouses, HouseAcrossAriesPointAndHouseOfNoSize) {
   t.Cusp(12, 350).Cusp(1, 20).Put(kVenus, 5, 12);  // 15 into a house of 30
   t.Cusp(4, 100).Cusp(5, 100).Put(kMars, 100, 4);
   t.Put(kAscendant, 5, 12);  // the angles draw no power from a house
-  CosmodynesFacts f;
-  ComputeDynesHouseSizes(t.chart, f);
-  ComputeHousePower(t.chart, f);
+  const CosmodynesFacts f = t.Run({}, ComputeDynesHouseSizes, ComputeHousePower);
   EXPECT_DOUBLE_EQ(f.house_size[12], 30);
   EXPECT_NEAR(f.house_power[kVenus], 9.3f - 0.35f, 1e-6);
   EXPECT_DOUBLE_EQ(f.house_size[4], 0);
@@ -220,24 +201,23 @@ TEST(CosmodynesHouses, HouseAcrossAriesPointAndHouseOfNoSize) {
   EXPECT_EQ(f.house_power[kAscendant], 0);
 }
 
+// Cancer and Leo; the Moon in Gemini receives nothing back; Aries and Libra;
+// each in its own sign; Gemini and Capricorn.
 TEST(CosmodynesSigns, MutualReceptionsAddFiveToBoth) {
   const struct {
     int a;
     double lon_a;
     int b;
     double lon_b, harmony;
-  } cases[] = {
-      {kSun, 100, kMoon, 130, 5},      // Cancer and Leo
-      {kSun, 100, kMoon, 70, 0},       // the Moon in Gemini receives nothing back
-      {kVenus, 10, kMars, 190, 5},     // Aries and Libra
-      {kSun, 130, kMoon, 100, 0},      // each in its own sign
-      {kSaturn, 80, kUranus, 290, 5},  // Gemini and Capricorn
-  };
+  } cases[] = {{kSun, 100, kMoon, 130, 5},
+               {kSun, 100, kMoon, 70, 0},
+               {kVenus, 10, kMars, 190, 5},
+               {kSun, 130, kMoon, 100, 0},
+               {kSaturn, 80, kUranus, 290, 5}};
   for (const auto& c : cases) {
     DynesChart t(165);  // Virgo: only Mercury's, and Mercury stays there
     t.Put(c.a, c.lon_a, 3).Put(c.b, c.lon_b, 3);
-    CosmodynesFacts f;
-    AddMutualReceptions(t.chart, f);
+    const CosmodynesFacts f = t.Run({}, AddMutualReceptions);
     EXPECT_EQ(f.harmony[c.a], c.harmony) << c.a << " and " << c.b;
     EXPECT_EQ(f.harmony[c.b], c.harmony) << c.a << " and " << c.b;
   }
@@ -256,31 +236,27 @@ TEST(CosmodynesSigns, DignityOfTheSignAPlanetIsIn) {
   for (const auto& c : cases) {
     DynesChart t(0);
     t.Put(c.planet, c.lon, 3);
-    CosmodynesFacts f;
-    AddSignDignities(t.chart, f);
+    const CosmodynesFacts f = t.Run({}, AddSignDignities);
     EXPECT_EQ(f.harmony[c.planet], c.harmony) << c.planet << " at " << c.lon;
     EXPECT_EQ(f.discord[c.planet], c.discord) << c.planet << " at " << c.lon;
   }
 }
 
 TEST(CosmodynesSigns, RulerShareByTheCuspsInTheSign) {
-  const struct {
-    int cusps_in_aries;
-    double power;  // of Aries, from Mars' 20
-  } cases[] = {{0, 5}, {1, 10}, {2, 20}, {3, 40}, {4, 0}};
-  for (const auto& c : cases) {
+  // The power of Aries from Mars' 20 by the number of cusps in it.
+  const double powers[] = {5, 10, 20, 40, 0};
+  for (int cusps = 0; cusps <= 4; ++cusps) {
     DynesChart t(165);
-    for (int h = 1; h <= 12; ++h) t.Cusp(h, h <= c.cusps_in_aries ? 5.0 * h : 150);
-    CosmodynesFacts f;
-    f.total_power[kMars] = 20;
-    f.harmony[kMars] = 8;
-    f.discord[kMars] = 4;
-    CountCuspsPerSign(t.chart, f);
-    ComputeSignTotals(t.chart, f);
-    EXPECT_EQ(f.cusps_per_sign[dynes::kAries], c.cusps_in_aries);
-    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].power, c.power) << c.cusps_in_aries;
-    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].harmony, c.power * 0.4) << c.cusps_in_aries;
-    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].discord, c.power * 0.2) << c.cusps_in_aries;
+    for (int h = 1; h <= 12; ++h) t.Cusp(h, h <= cusps ? 5.0 * h : 150);
+    CosmodynesFacts mars;
+    mars.total_power[kMars] = 20;
+    mars.harmony[kMars] = 8;
+    mars.discord[kMars] = 4;
+    const CosmodynesFacts f = t.Run(mars, CountCuspsPerSign, ComputeSignTotals);
+    EXPECT_EQ(f.cusps_per_sign[dynes::kAries], cusps);
+    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].power, powers[cusps]) << cusps;
+    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].harmony, powers[cusps] * 0.4) << cusps;
+    EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].discord, powers[cusps] * 0.2) << cusps;
   }
 }
 
@@ -288,10 +264,9 @@ TEST(CosmodynesSigns, ObjectsAddToTheirSignAndTwoRulersShare) {
   DynesChart t(165);  // every cusp in Virgo
   for (int h = 1; h <= 12; ++h) t.Cusp(h, 150);
   t.Put(kMars, 10, 3).Put(kAscendant, 280, 10).Put(kNorthNode, 250, 3).Put(kChiron, 250, 3);
-  CosmodynesFacts f;
-  f.total_power = {0, 0, 0, 0, 20, 0, 6, 0, 0, 10, 0, 99, 0, 0, 30, 0, 99};
-  CountCuspsPerSign(t.chart, f);
-  ComputeSignTotals(t.chart, f);
+  CosmodynesFacts powers;
+  powers.total_power = {0, 0, 0, 0, 20, 0, 6, 0, 0, 10, 0, 99, 0, 0, 30, 0, 99};
+  const CosmodynesFacts f = t.Run(powers, CountCuspsPerSign, ComputeSignTotals);
   EXPECT_DOUBLE_EQ(f.signs[dynes::kAries].power, 25);      // a quarter of Mars, and Mars
   EXPECT_DOUBLE_EQ(f.signs[dynes::kScorpio].power, 3.75);  // a quarter of Pluto and Mars' mean
   EXPECT_DOUBLE_EQ(f.signs[dynes::kCapricorn].power, 31.5);
@@ -305,15 +280,14 @@ TEST(CosmodynesHouses, TotalsFromCuspSignInterceptedSignsAndPlanets) {
   DynesChart t(165);
   t.Cusp(1, 0).Cusp(2, 65).Cusp(3, 90).Cusp(12, 330);
   t.House(kSun, 1).House(kAscendant, 1);
-  CosmodynesFacts f;
-  f.total_power[kMars] = 20;
-  f.total_power[kVenus] = 8;
-  f.total_power[kJupiter] = 6;
-  f.total_power[kSun] = 3;
-  f.harmony[kSun] = 2;
-  f.total_power[kAscendant] = 40;
-  ComputeDynesHouseSizes(t.chart, f);
-  ComputeHouseTotals(t.chart, f);
+  CosmodynesFacts powers;
+  powers.total_power[kMars] = 20;
+  powers.total_power[kVenus] = 8;
+  powers.total_power[kJupiter] = 6;
+  powers.total_power[kSun] = 3;
+  powers.harmony[kSun] = 2;
+  powers.total_power[kAscendant] = 40;
+  const CosmodynesFacts f = t.Run(powers, ComputeDynesHouseSizes, ComputeHouseTotals);
   EXPECT_DOUBLE_EQ(f.houses[1].power, 10 + 2 + 3);  // half Mars, a quarter of Venus, the Sun
   EXPECT_DOUBLE_EQ(f.houses[1].harmony, 2);
   EXPECT_DOUBLE_EQ(f.houses[2].power, 0);     // Gemini's Mercury has nothing
@@ -332,10 +306,8 @@ TEST(CosmodynesGroups, ElementsModesAndHemispheres) {
     EXPECT_DOUBLE_EQ(f.groups[g].power, powers[g]) << g;
     EXPECT_DOUBLE_EQ(f.groups[g].net_harmony, g <= kDynesWater ? 3 : 4) << g;
   }
-  EXPECT_DOUBLE_EQ(f.south.power, 57);
-  EXPECT_DOUBLE_EQ(f.north.power, 21);
-  EXPECT_DOUBLE_EQ(f.east.power, 39);
-  EXPECT_DOUBLE_EQ(f.west.power, 39);
+  EXPECT_EQ((std::array{f.south.power, f.north.power, f.east.power, f.west.power}),
+            (std::array{57.0, 21.0, 39.0, 39.0}));
   EXPECT_DOUBLE_EQ(f.east.net_harmony, -12);
 }
 

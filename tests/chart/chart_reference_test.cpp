@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -25,34 +26,19 @@ double AngleDiff(double a, double b) {
   return std::fabs(std::remainder(a - b, 360.0));
 }
 
-// "162e46" -> degrees, minutes, east?
-void SplitPlace(const std::string& text, int16_t& degrees, int16_t& minutes, bool& negative_dir,
-                char negative_letter) {
-  const size_t letter = text.find_first_not_of("0123456789");
-  degrees = static_cast<int16_t>(std::stoi(text.substr(0, letter)));
-  minutes = static_cast<int16_t>(std::stoi(text.substr(letter + 1)));
-  negative_dir = text[letter] == negative_letter;
-}
-
+// The row's moment and place as typed: 1984-10-01, 06:34 UT, 162e46, 37s59.
 ElectionData ElectionFor(const test::ReferencePosition& row) {
-  ElectionData e;
-  e.Name = row.date;
-  e.Year = static_cast<int16_t>(std::stoi(row.date.substr(0, 4)));
-  e.Month = static_cast<int16_t>(std::stoi(row.date.substr(5, 2)));
-  e.Day = static_cast<int16_t>(std::stoi(row.date.substr(8, 2)));
-  int hour = std::stoi(row.time_ut.substr(0, 2));
-  e.PmFlag = hour >= 12 ? 1 : 0;
-  if (hour == 0) hour = 12;
-  if (hour > 12) hour -= 12;
-  e.Hour = static_cast<int16_t>(hour);
-  e.Minute = static_cast<int16_t>(std::stoi(row.time_ut.substr(3, 2)));
-  e.Zone = 0;
-  bool east = false, south = false;
-  SplitPlace(row.lon, e.LonDegrees, e.LonMinutes, east, 'e');
-  SplitPlace(row.lat, e.LatDegrees, e.LatMinutes, south, 's');
-  e.WestFlag = east ? 0 : 1;
-  e.SouthFlag = south ? 1 : 0;
-  return e;
+  int y, mo, d, h, mi, lon_d, lon_m, lat_d, lat_m;
+  char ew, ns;
+  std::sscanf(row.date.c_str(), "%d-%d-%d", &y, &mo, &d);
+  std::sscanf(row.time_ut.c_str(), "%d:%d", &h, &mi);
+  std::sscanf(row.lon.c_str(), "%d%c%d", &lon_d, &ew, &lon_m);
+  std::sscanf(row.lat.c_str(), "%d%c%d", &lat_d, &ns, &lat_m);
+  const auto i16 = [](int v) { return static_cast<int16_t>(v); };
+  return {i16(mo),    i16(d),       i16(y),         i16(TwelveHourClockHour(h)),
+          i16(mi),    i16(h >= 12), i16(lon_d),     i16(lon_m),
+          i16(lat_d), i16(lat_m),   i16(ew != 'e'), i16(ns == 's'),
+          0.0f,       row.date};
 }
 
 TEST(ChartReference, PositionsAnglesAndChiron) {

@@ -13,9 +13,9 @@
 namespace kairotex {
 namespace {
 
-std::string Lines(int count, const std::string& line) {
+std::string Lines(int count, const std::string& line, const char* end = "\r\n") {
   std::string text;
-  for (int i = 0; i < count; ++i) text += line + "\r\n";
+  for (int i = 0; i < count; ++i) text += line + end;
   return text;
 }
 
@@ -81,88 +81,93 @@ TEST(DataFiles, BrokenTablesNameTheFileAndTheFirstLineAtFault) {
   }
 }
 
-TEST(DataFiles, AFolderOrAMissingFileIsRefusedByName) {
+TEST(DataFiles, AMissingFileOrAFolderIsRefusedByName) {
   const std::string dir = test::CopyOfDataDir("data-files-folder");
   std::filesystem::remove(dir + "/ALMUTN2.DAT");
-  try {
-    LoadDataFiles(dir);
-    ADD_FAILURE() << "a missing file was accepted";
-  } catch (const DataFileError& e) {
-    EXPECT_EQ(std::string(e.what()), dir + "/ALMUTN2.DAT: file not found");
-  }
-  std::filesystem::create_directory(dir + "/ALMUTN2.DAT");
-  try {
-    LoadDataFiles(dir);
-    ADD_FAILURE() << "a folder was read as a file";
-  } catch (const DataFileError& e) {
-    EXPECT_EQ(std::string(e.what()), dir + "/ALMUTN2.DAT: is a folder, not a file");
+  for (const char* words : {"file not found", "is a folder, not a file"}) {
+    try {
+      LoadDataFiles(dir);
+      ADD_FAILURE() << "accepted: " << words;
+    } catch (const DataFileError& e) {
+      EXPECT_EQ(std::string(e.what()), dir + "/ALMUTN2.DAT: " + words);
+    }
+    std::filesystem::create_directory(dir + "/ALMUTN2.DAT");
   }
 }
 
 TEST(DataFiles, BlankLinesAfterACompleteTableAndLoneCrLineEndsAreAccepted) {
   const std::string dir = test::CopyOfDataDir("data-files-ends");
   test::WriteText(dir + "/RADIUS.DAT", Lines(361, "150") + "\r\n  \r\n");
-  std::string cr_only;
-  for (int i = 0; i < 361; ++i) cr_only += "3\r";
-  test::WriteText(dir + "/ALMUTD1.DAT", cr_only);
+  test::WriteText(dir + "/ALMUTD1.DAT", Lines(361, "3", "\r"));
   const DataTables t = LoadDataFiles(dir);
   EXPECT_EQ(t.RadiusData[360], 150);
   EXPECT_EQ(t.AlmutenDay1[360], 3);
 }
 
-// Chiron tables of our own making: a steady motion with chosen records.
-class ChironLookup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    tables.ChironGeoLon.assign(kChironRecords, 0.0f);
-    tables.ChironDecl.assign(kChironRecords, 0.0f);
-    tables.ChironHelioLon.assign(kChironRecords, 0.0f);
-    for (int i = 0; i < kChironRecords; ++i) {
-      tables.ChironGeoLon[i] = static_cast<float>(std::fmod(100.0 + 0.05 * i, 360.0));
-      tables.ChironDecl[i] = 1.0f;
-      tables.ChironHelioLon[i] = 50.0f;
-    }
+// Chiron tables of our own making: a flat line with chosen records.
+DataTables FlatChiron(size_t decl_records = kChironRecords) {
+  DataTables t;
+  t.ChironGeoLon.assign(kChironRecords, 100.0f);
+  t.ChironDecl.assign(decl_records, 5.0f);
+  t.ChironHelioLon.assign(kChironRecords, 98.0f);
+  return t;
+}
+
+// The chart has Chiron only inside complete tables, up to the last day whose
+// next day the tables still hold; outside, a stale flag is cleared, the
+// positions stand at zero and the next-day value is left alone.
+TEST(ChironLookup, AvailableOnlyInsideCompleteTables) {
+  const double last_day = kChironFirstDay + kChironRecords - 3;  // needs records i+1 and i+2
+  struct Case {
+    const char* what;
+    double jd;
+    size_t decl_records;
+    bool available;
+  };
+  const Case cases[] = {
+      {"a day before the first record", kChironFirstDay - 0.1, kChironRecords, false},
+      {"the first record", kChironFirstDay, kChironRecords, true},
+      {"the last day served, late", last_day + 0.99, kChironRecords, true},
+      {"the day after", last_day + 1.0, kChironRecords, false},
+      {"the year 1000", 2086474.0, kChironRecords, false},
+      {"the year 2080", 2480931.0, kChironRecords, false},
+      {"a short declination table", 2451545.0, kChironRecords - 1, false},
+      {"no tables", 2451545.0, 0, false},
+  };
+  for (const Case& c : cases) {
+    const DataTables tables = c.decl_records == 0 ? DataTables{} : FlatChiron(c.decl_records);
+    ChartState state;
+    state.ChironAvailable = !c.available;  // a stale flag from the chart before
+    state.ObjectPos[kChiron] = 7.0;
+    state.ObjectLonNextDay[kChiron] = 77;
+    ComputeChironFromTables(state, tables, c.jd);
+    EXPECT_EQ(state.ChironAvailable, c.available) << c.what;
+    EXPECT_EQ(ObjectAvailable(state, kChiron), c.available) << c.what;
+    EXPECT_DOUBLE_EQ(state.ObjectPos[kChiron], c.available ? 100.0 : 0.0) << c.what;
+    EXPECT_DOUBLE_EQ(state.DeclWork[kChiron], c.available ? 5.0 : 0.0) << c.what;
+    EXPECT_DOUBLE_EQ(state.HelioLonWork[kChiron], c.available ? 98.0 : 0.0) << c.what;
+    EXPECT_DOUBLE_EQ(state.ObjectLonNextDay[kChiron], c.available ? 100.0 : 77.0) << c.what;
+    EXPECT_EQ(state.RetroFlags[kChiron - 1], ' ') << c.what;
+    // Every other object is always there; numbers outside 1..16 never are.
+    for (int object = 1; object < kChiron; ++object) EXPECT_TRUE(ObjectAvailable(state, object));
+    EXPECT_FALSE(ObjectAvailable(state, 0));
+    EXPECT_FALSE(ObjectAvailable(state, ObjectCount + 1));
   }
-  void SetRecords(int i, std::initializer_list<float> geo) {
-    for (float g : geo) tables.ChironGeoLon[i++] = g;
-  }
-  DataTables tables;
+}
+
+// Interpolation takes the short way across 0 Aries; the retrograde mark
+// follows the step between the day's two records, across 0 Aries too.
+TEST(ChironLookup, InterpolatesAcrossAriesAndMarksRetrograde) {
+  DataTables tables = FlatChiron();
+  const auto set = [&](size_t i, float g0, float g1, float g2) {
+    tables.ChironGeoLon[i] = g0, tables.ChironGeoLon[i + 1] = g1, tables.ChironGeoLon[i + 2] = g2;
+  };
   ChartState state;
-};
-
-TEST_F(ChironLookup, FirstRecordExactly) {
-  ComputeChironFromTables(state, tables, 2415000.0);
-  EXPECT_FLOAT_EQ(static_cast<float>(state.ObjectPos[kChiron]), 100.0f);
-  EXPECT_DOUBLE_EQ(state.DeclWork[kChiron], 1.0);
-  EXPECT_DOUBLE_EQ(state.HelioLonWork[kChiron], 50.0);
-  EXPECT_EQ(state.RetroFlags[kChiron - 1], ' ');
-}
-
-TEST_F(ChironLookup, OutsideTheTablesChironStandsAtZero) {
-  state.ObjectLonNextDay[kChiron] = 77;
-  for (double jd : {2414999.9, 2474998.5, 2474999.0, 2500000.0}) {
-    state.ObjectPos[kChiron] = 5;
-    ComputeChironFromTables(state, tables, jd);
-    EXPECT_EQ(state.ObjectPos[kChiron], 0) << jd;
-    EXPECT_EQ(state.DeclWork[kChiron], 0) << jd;
-    EXPECT_EQ(state.HelioLonWork[kChiron], 0) << jd;
-    EXPECT_EQ(state.ObjectLonNextDay[kChiron], 77) << jd;
-    EXPECT_EQ(state.RetroFlags[kChiron - 1], ' ') << jd;
-  }
-  // The last day whose next-day record exists is still served.
-  ComputeChironFromTables(state, tables, 2474997.5);
-  EXPECT_NE(state.ObjectPos[kChiron], 0);
-}
-
-TEST_F(ChironLookup, InterpolatesTheShortWayAcrossAries) {
-  SetRecords(1000, {359.8f, 0.3f, 0.8f});
-  ComputeChironFromTables(state, tables, 2416000.5);
+  set(1000, 359.8f, 0.3f, 0.8f);
+  ComputeChironFromTables(state, tables, kChironFirstDay + 1000.5);
   EXPECT_NEAR(state.ObjectPos[kChiron], 0.05, 1e-4);
   EXPECT_NEAR(state.ObjectLonNextDay[kChiron], 0.55, 1e-4);
   EXPECT_EQ(state.RetroFlags[kChiron - 1], ' ');
-}
-
-TEST_F(ChironLookup, RetrogradeMarks) {
   struct Case {
     float g0, g1;
     char mark;
@@ -170,9 +175,9 @@ TEST_F(ChironLookup, RetrogradeMarks) {
   const Case cases[] = {
       {100.05f, 100.0f, 'R'}, {100.0f, 100.05f, ' '}, {0.2f, 359.9f, 'R'}, {359.9f, 0.2f, ' '}};
   for (const Case& c : cases) {
-    SetRecords(2000, {c.g0, c.g1, c.g1});
+    set(2000, c.g0, c.g1, c.g1);
     state.RetroFlags = std::string(16, ' ');
-    ComputeChironFromTables(state, tables, 2417000.25);
+    ComputeChironFromTables(state, tables, kChironFirstDay + 2000.25);
     EXPECT_EQ(state.RetroFlags[kChiron - 1], c.mark) << c.g0 << " -> " << c.g1;
   }
 }

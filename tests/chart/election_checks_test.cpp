@@ -11,130 +11,96 @@
 namespace kairotex {
 namespace {
 
-ElectionEntry NewYork() {
-  ElectionEntry e;
-  e.name = "Test";
-  e.month = 12;
-  e.day = 6;
-  e.year = 2026;
-  e.hour = 5;
-  e.minute = 30;
-  e.pm = true;
-  e.zone = 5;
-  e.lon_degrees = 73;
-  e.lon_minutes = 59;
-  e.west = true;
-  e.lat_degrees = 40;
-  e.lat_minutes = 45;
-  return e;
+ElectionEntry NewYork() {  // 5.30 P.M. on 6 December 2026, zone 5, 73w59 40n45
+  return {"Test", 12, 6, 2026, 5, 30, true, 5.0, 73, 59, true, 40, 45, false};
 }
 
-int Refusals(const ElectionEntry& e, bool meridian_or_morinus = false,
-             test::RecordingMessages* out = nullptr) {
-  test::RecordingMessages messages;
-  const int error = ValidateElectionData(e, meridian_or_morinus, messages);
-  EXPECT_EQ(error != 0, !messages.texts.empty());
-  if (out) *out = messages;
-  return static_cast<int>(messages.texts.size());
-}
-
-TEST(ElectionChecks, AGoodEntryIsStoredAsTyped) {
-  test::RecordingMessages messages;
-  const auto stored = StoreElectionData(NewYork(), false, messages);
-  ASSERT_TRUE(stored);
-  EXPECT_TRUE(messages.texts.empty());
-  EXPECT_EQ(stored->Year, 2026);
-  EXPECT_EQ(stored->PmFlag, 1);
-  EXPECT_EQ(stored->WestFlag, 1);
-  EXPECT_EQ(stored->SouthFlag, 0);
-  EXPECT_FLOAT_EQ(stored->Zone, 5.0f);
-}
-
-TEST(ElectionChecks, EachBadFieldIsRefusedWithTheProgramsWords) {
-  struct Case {
-    const char* what;
-    void (*spoil)(ElectionEntry&);
-  };
-  const Case cases[] = {
-      {"month 0", [](ElectionEntry& e) { e.month = 0; }},
-      {"day empty", [](ElectionEntry& e) { e.day.reset(); }},
-      {"minute empty", [](ElectionEntry& e) { e.minute.reset(); }},
-      {"zone -3 west", [](ElectionEntry& e) { e.zone = -3; }},
-      {"month 13", [](ElectionEntry& e) { e.month = 13; }},
-      {"day 32", [](ElectionEntry& e) { e.day = 32; }},
-      {"year 2100", [](ElectionEntry& e) { e.year = 2100; }},
-      {"hour 13", [](ElectionEntry& e) { e.hour = 13; }},
-      {"minute 60", [](ElectionEntry& e) { e.minute = 60; }},
-      {"zone 12.5", [](ElectionEntry& e) { e.zone = 12.5; }},
-      {"zone -13.5 east", [](ElectionEntry& e) { e.zone = -13.5, e.west = false; }},
-      {"longitude 181", [](ElectionEntry& e) { e.lon_degrees = 181; }},
-      {"longitude minutes 60", [](ElectionEntry& e) { e.lon_minutes = 60; }},
-      {"latitude minutes 60", [](ElectionEntry& e) { e.lat_minutes = 60; }},
-      {"31 April", [](ElectionEntry& e) { e.month = 4, e.day = 31; }},
-      {"29 February 2026", [](ElectionEntry& e) { e.month = 2, e.day = 29; }},
-      {"29 February 1900", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1900; }},
-  };
-  for (const Case& c : cases) {
-    ElectionEntry e = NewYork();
-    c.spoil(e);
-    test::RecordingMessages messages;
-    EXPECT_GE(Refusals(e, false, &messages), 1) << c.what;
-    for (size_t i = 0; i < messages.texts.size(); ++i) {
-      EXPECT_EQ(messages.texts[i], "Error in election data. Please correct.") << c.what;
-      EXPECT_EQ(messages.titles[i], "Warning!") << c.what;
-    }
-    test::RecordingMessages store_messages;
-    EXPECT_FALSE(StoreElectionData(e, false, store_messages)) << c.what;
-  }
-}
-
-TEST(ElectionChecks, BoundsThatPass) {
+// Each bad field is refused with the program's words and nothing stored;
+// the bounds next to them pass.
+TEST(ElectionChecks, BadFieldsAreRefusedAndTheBoundsPass) {
   struct Case {
     const char* what;
     void (*change)(ElectionEntry&);
+    bool refused;
   };
   const Case cases[] = {
-      {"zone -2 west", [](ElectionEntry& e) { e.zone = -2; }},
-      {"zone -13 east", [](ElectionEntry& e) { e.zone = -13, e.west = false; }},
-      {"zone 12", [](ElectionEntry& e) { e.zone = 12; }},
-      {"year 2099", [](ElectionEntry& e) { e.year = 2099; }},
-      {"29 February 2024", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2024; }},
-      {"29 February 2000", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2000; }},
+      {"as typed", [](ElectionEntry&) {}, false},
+      {"month 0", [](ElectionEntry& e) { e.month = 0; }, true},
+      {"day empty", [](ElectionEntry& e) { e.day.reset(); }, true},
+      {"minute empty", [](ElectionEntry& e) { e.minute.reset(); }, true},
+      {"zone -3 west", [](ElectionEntry& e) { e.zone = -3; }, true},
+      {"zone -2 west", [](ElectionEntry& e) { e.zone = -2; }, false},
+      {"month 13", [](ElectionEntry& e) { e.month = 13; }, true},
+      {"day 32", [](ElectionEntry& e) { e.day = 32; }, true},
+      {"year 2100", [](ElectionEntry& e) { e.year = 2100; }, true},
+      {"year 2099", [](ElectionEntry& e) { e.year = 2099; }, false},
+      {"hour 13", [](ElectionEntry& e) { e.hour = 13; }, true},
+      {"minute 60", [](ElectionEntry& e) { e.minute = 60; }, true},
+      {"zone 12.5", [](ElectionEntry& e) { e.zone = 12.5; }, true},
+      {"zone 12", [](ElectionEntry& e) { e.zone = 12; }, false},
+      {"zone -13.5 east", [](ElectionEntry& e) { e.zone = -13.5, e.west = false; }, true},
+      {"zone -13 east", [](ElectionEntry& e) { e.zone = -13, e.west = false; }, false},
+      {"longitude 181", [](ElectionEntry& e) { e.lon_degrees = 181; }, true},
+      {"longitude 180", [](ElectionEntry& e) { e.lon_degrees = 180, e.lon_minutes = 0; }, false},
+      {"longitude minutes 60", [](ElectionEntry& e) { e.lon_minutes = 60; }, true},
+      {"latitude minutes 60", [](ElectionEntry& e) { e.lat_minutes = 60; }, true},
+      {"latitude 66 00", [](ElectionEntry& e) { e.lat_degrees = 66, e.lat_minutes = 0; }, false},
+      {"31 April", [](ElectionEntry& e) { e.month = 4, e.day = 31; }, true},
+      {"29 February 2026", [](ElectionEntry& e) { e.month = 2, e.day = 29; }, true},
+      {"29 February 1900", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1900; }, true},
+      {"29 February 2024", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2024; }, false},
+      {"29 February 2000", [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 2000; }, false},
       {"29 February 1500 (Julian)",
-       [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1500; }},
-      {"longitude 180", [](ElectionEntry& e) { e.lon_degrees = 180, e.lon_minutes = 0; }},
-      {"latitude 66 00", [](ElectionEntry& e) { e.lat_degrees = 66, e.lat_minutes = 0; }},
+       [](ElectionEntry& e) { e.month = 2, e.day = 29, e.year = 1500; }, false},
+      // The calendar reform dropped 5 to 14 October 1582.
+      {"4 October 1582", [](ElectionEntry& e) { e.month = 10, e.day = 4, e.year = 1582; }, false},
+      {"5 October 1582", [](ElectionEntry& e) { e.month = 10, e.day = 5, e.year = 1582; }, true},
+      {"14 October 1582", [](ElectionEntry& e) { e.month = 10, e.day = 14, e.year = 1582; }, true},
+      {"15 October 1582", [](ElectionEntry& e) { e.month = 10, e.day = 15, e.year = 1582; }, false},
   };
   for (const Case& c : cases) {
     ElectionEntry e = NewYork();
     c.change(e);
-    EXPECT_EQ(Refusals(e), 0) << c.what;
+    test::RecordingMessages messages;
+    const bool refused = ValidateElectionData(e, false, messages) != 0;
+    EXPECT_EQ(refused, c.refused) << c.what;
+    EXPECT_EQ(!messages.texts.empty(), c.refused) << c.what;
+    for (size_t i = 0; i < messages.texts.size(); ++i) {
+      EXPECT_EQ(messages.texts[i], "Error in election data. Please correct.") << c.what;
+      EXPECT_EQ(messages.titles[i], "Warning!") << c.what;
+    }
+    EXPECT_EQ(StoreElectionData(e, false, messages).has_value(), !c.refused) << c.what;
   }
+  test::RecordingMessages messages;
+  const ElectionData stored = StoreElectionData(NewYork(), false, messages).value();
+  EXPECT_EQ(std::vector<int>({stored.Year, stored.PmFlag, stored.WestFlag, stored.SouthFlag}),
+            std::vector<int>({2026, 1, 1, 0}));
+  EXPECT_FLOAT_EQ(stored.Zone, 5.0f);
 }
 
-TEST(ElectionChecks, HighLatitudesNeedMeridianOrMorinus) {
+// Above 66 degrees only Meridian and Morinus serve, and never beyond the pole;
+// every failing group of checks speaks once.
+TEST(ElectionChecks, HighLatitudesAndOneMessagePerFailingGroup) {
+  const auto refusals = [](const ElectionEntry& e, bool meridian_or_morinus) {
+    test::RecordingMessages messages;
+    const bool refused = ValidateElectionData(e, meridian_or_morinus, messages) != 0;
+    EXPECT_EQ(refused, !messages.texts.empty());
+    return messages.texts;
+  };
   for (auto [degrees, minutes] : {std::pair{66, 1}, std::pair{67, 0}}) {
     ElectionEntry e = NewYork();
-    e.lat_degrees = degrees;
-    e.lat_minutes = minutes;
-    test::RecordingMessages messages;
-    EXPECT_EQ(Refusals(e, false, &messages), 1);
-    EXPECT_EQ(messages.texts[0],
-              "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change "
-              "house systems.");
-    EXPECT_EQ(Refusals(e, true), 0);
+    e.lat_degrees = degrees, e.lat_minutes = minutes;
+    EXPECT_EQ(refusals(e, false),
+              std::vector<std::string>{"Your latitude is too high. Lower to 66 degrees, 00 minutes "
+                                       "or below OR change house systems."});
+    EXPECT_TRUE(refusals(e, true).empty());
   }
-  ElectionEntry beyond_pole = NewYork();
-  beyond_pole.lat_degrees = 91;
-  EXPECT_GE(Refusals(beyond_pole, true), 1);
-}
-
-TEST(ElectionChecks, EveryFailingGroupSpeaks) {
   ElectionEntry e = NewYork();
-  e.month = 0;    // value 0
-  e.minute = 75;  // minute above 59
-  e.zone = 13;    // zone above 12
-  EXPECT_EQ(Refusals(e), 3);
+  e.lat_degrees = 91;
+  EXPECT_GE(refusals(e, true).size(), 1u);
+  e = NewYork();
+  e.month = 0, e.minute = 75, e.zone = 13;  // a zero, a minute above 59, a zone above 12
+  EXPECT_EQ(refusals(e, false).size(), 3u);
 }
 
 }  // namespace

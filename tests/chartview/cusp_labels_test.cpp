@@ -10,19 +10,12 @@
 namespace kairotex::test {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Cusp degrees and cusp signs in size 10.5, minutes in 7.5: nothing else of
 // the wheel uses these sizes.
 WheelCase LabelCase(ChartState chart, int16_t style) {
-  WheelCase wheel{std::move(chart)};
-  wheel.style = style;
-  wheel.options[69] = 10.5;
-  wheel.options[70] = 10.5;
-  wheel.options[71] = 7.5;
-  wheel.options[89] = 1;
-  wheel.options[90] = 4;
-  wheel.options[91] = 2;
+  WheelCase wheel = WheelCase{std::move(chart)}
+                        .Set({{69, 10.5f}, {70, 10.5f}, {71, 7.5f}, {89, 1}, {90, 4}, {91, 2}})
+                        .Style(style);
   return wheel;
 }
 
@@ -36,25 +29,22 @@ TEST(DrawCuspLabels, AmericanLabelsStandAtTheLabelTablePlaces) {
   const std::vector<Case> cases = {
       {1, 275.5, {"0", "5", std::string(1, char(191 + 10)), "3", "0"}},
       {4, 17.25, {"1", "7", std::string(1, char(191 + 1)), "1", "5"}},
-      {9, 238.9833333, {"2", "8", std::string(1, char(191 + 8)), "5", "9"}},
-  };
+      {9, 238.9833333, {"2", "8", std::string(1, char(191 + 8)), "5", "9"}}};
   ChartState chart = HandChart(0);
   for (const Case& c : cases) chart.CuspWheel[c.wheel_index] = c.cusp;
   const RecordingSurface surface = LabelCase(chart, kAmericanStyle).Paint();
   const auto& table = DeliveredProgram().tables.HcData;
-  const std::vector<double> sizes = {10.5, 10.5, 10.5, 7.5, 7.5};
-  const std::vector<Rgb> colours = {QBColor(1), QBColor(1), QBColor(4), QBColor(2), QBColor(2)};
+  const double sizes[] = {10.5, 10.5, 10.5, 7.5, 7.5};
+  const int colours[] = {1, 1, 4, 2, 2};
   for (const Case& c : cases) {
     for (int k = 0; k < 5; ++k) {
-      const double x = table[10 * c.wheel_index - 10 + 2 * k];
-      const double y = table[10 * c.wheel_index - 9 + 2 * k];
-      const auto found = std::find_if(surface.texts.begin(), surface.texts.end(),
-                                      [&](const DrawnText& t) { return t.x == x && t.y == y; });
-      ASSERT_NE(found, surface.texts.end()) << c.wheel_index << " item " << k;
+      const int at = 10 * c.wheel_index - 10 + 2 * k;
+      const DrawnText* found = surface.TextAt(table[at], table[at + 1]);
+      ASSERT_NE(found, nullptr) << c.wheel_index << " item " << k;
       EXPECT_EQ(found->text, c.items[k]) << c.wheel_index << " item " << k;
       EXPECT_EQ(found->font.size_points, sizes[k]);
       EXPECT_EQ(found->font.bold, k < 2) << "the degree is bold";
-      EXPECT_EQ(found->colour, colours[k]);
+      EXPECT_EQ(found->colour, QBColor(colours[k]));
     }
   }
 }
@@ -91,22 +81,18 @@ TEST(DrawCuspLabels, EuropeanRowsEndAtTheAnchorOnTheLeftAndCentreOnItNearTheVert
   // Equal houses from 5 Aries: the cusps stand at every 30 degrees from the
   // Descendant, each in its own sign. Small label fonts, so that no row comes
   // near the outer circle or the window's edge except at the top and bottom.
-  WheelCase wheel = LabelCase(HandChart(5), kEuropeanStyle);
-  wheel.options[69] = 6;
-  wheel.options[70] = 6;
-  wheel.options[71] = 5;
-  const RecordingSurface surface = wheel.Paint();
+  const RecordingSurface surface =
+      LabelCase(HandChart(5), kEuropeanStyle).Set({{69, 6}, {70, 6}, {71, 5}}).Paint();
   struct Case {
     double angle;  // from the Descendant
     double shift;  // of the row's left end from the anchor
   };
-  const std::vector<Case> cases = {{0, 0},     {30, 0},    {60, 0},    {120, -49}, {150, -49},
-                                   {180, -49}, {210, -49}, {240, -49}, {300, 0},   {330, 0}};
+  const Case cases[] = {{0, 0},     {30, 0},    {60, 0},    {120, -49}, {150, -49},
+                        {180, -49}, {210, -49}, {240, -49}, {300, 0},   {330, 0}};
   for (const Case& c : cases) {
-    const double a = c.angle * kPi / 180;
     const RowBox row = RowOfSign(surface, SignCodeOfLongitude(185 + c.angle), 6);
-    EXPECT_NEAR(row.top, 0.91984662 * 236 * std::sin(a), 1e-6) << c.angle;
-    EXPECT_NEAR(row.left, 236 * std::cos(a) + c.shift, 1e-6) << c.angle;
+    EXPECT_NEAR(row.top, 0.91984662 * 236 * SinDeg(c.angle), 1e-6) << c.angle;
+    EXPECT_NEAR(row.left, 236 * CosDeg(c.angle) + c.shift, 1e-6) << c.angle;
   }
   // At the top the row, hanging from its anchor, would cross the outer
   // circle: it moves up just so far that it clears it.
@@ -120,17 +106,13 @@ TEST(DrawCuspLabels, EuropeanRowsStayOnThePageAndOffTheCircle) {
   // The Ascendant and Descendant rows stand beside the wheel, where the
   // printed page is narrowest, and the Midheaven and IC rows above and below
   // it, where the window is lowest.
-  const std::vector<double> angles = {0, 90, 180, 270};
-  WheelCase wheel = LabelCase(HandChart(5), kEuropeanStyle);
-  wheel.options[69] = 8;
-  wheel.options[70] = 8;
-  wheel.options[71] = 7;
+  WheelCase wheel = LabelCase(HandChart(5), kEuropeanStyle).Set({{69, 8}, {70, 8}, {71, 7}});
   RecordingMessages messages;
   const RecordingSurface page = wheel.Print(messages);
   const RecordingSurface window = wheel.Paint();
   for (const RecordingSurface* surface : {&page, &window}) {
     const UserScale& area = surface->scales.back();
-    for (const double angle : angles) {
+    for (const double angle : {0, 90, 180, 270}) {
       const RowBox row = RowOfSign(*surface, SignCodeOfLongitude(185 + angle), 8);
       EXPECT_GE(row.left, area.left) << angle;
       EXPECT_LE(row.right, area.right) << angle;
@@ -144,26 +126,28 @@ TEST(DrawCuspLabels, EuropeanRowsStayOnThePageAndOffTheCircle) {
   }
 }
 
-struct InterceptCase {
-  int16_t style;
-  int sign;
-  double angle;
-};
+// Sign glyphs drawn outside the wheel, where intercepted signs stand.
+std::vector<DrawnText> OutsideSigns(const RecordingSurface& surface) {
+  std::vector<DrawnText> outside;
+  for (const DrawnText& t : surface.TextsOfSize(10.5)) {
+    const bool sign = t.Code() >= 192 && t.Code() <= 203;
+    if (sign && std::fabs(RadiusOf(t.x, t.y) - 236) < 1e-6) outside.push_back(t);
+  }
+  return outside;
+}
 
 TEST(DrawInterceptedSigns, SignBetweenTwoCuspsStandsOutsideTheWheelInTheMiddleOfItsHouse) {
   // Taurus lies wholly in the 1st house (25 Aries to 5 Gemini), Scorpio in the 7th.
   ChartState chart = HandChart(0);
   SetCusps(chart, {25, 65, 95, 125, 150, 178, 205, 245, 275, 305, 330, 358});
-  for (const InterceptCase& c :
-       {InterceptCase{kAmericanStyle, 2, 195}, InterceptCase{kAmericanStyle, 8, 15},
-        InterceptCase{kEuropeanStyle, 2, 200}, InterceptCase{kEuropeanStyle, 8, 20}}) {
-    const RecordingSurface surface = LabelCase(chart, c.style).Paint();
-    std::vector<DrawnText> outside;
-    for (const DrawnText& t : surface.TextsOfSize(10.5)) {
-      if (std::fabs(RadiusOf(t.x, t.y) - 236) < 1e-6 && t.Code() >= 192 && t.Code() <= 203) {
-        outside.push_back(t);
-      }
-    }
+  struct Case {
+    int16_t style;
+    int sign;
+    double angle;
+  };
+  for (const Case& c : {Case{kAmericanStyle, 2, 195}, Case{kAmericanStyle, 8, 15},
+                        Case{kEuropeanStyle, 2, 200}, Case{kEuropeanStyle, 8, 20}}) {
+    const auto outside = OutsideSigns(LabelCase(chart, c.style).Paint());
     EXPECT_EQ(outside.size(), 2u) << "style " << c.style;
     const auto found = std::find_if(outside.begin(), outside.end(),
                                     [&](const DrawnText& t) { return t.Code() == 191 + c.sign; });
@@ -171,13 +155,8 @@ TEST(DrawInterceptedSigns, SignBetweenTwoCuspsStandsOutsideTheWheelInTheMiddleOf
     EXPECT_NEAR(AngleOf(found->x, found->y), c.angle, 1e-6);
     EXPECT_EQ(found->colour, QBColor(4));
   }
-}
-
-TEST(DrawInterceptedSigns, NoneWhenEveryHouseBeginsInTheSignAfterTheLast) {
-  const RecordingSurface surface = LabelCase(HandChart(5), kAmericanStyle).Paint();
-  for (const DrawnText& t : surface.TextsOfSize(10.5)) {
-    EXPECT_GT(std::fabs(RadiusOf(t.x, t.y) - 236), 1e-6) << t.Code();
-  }
+  // None when every house begins in the sign after the last.
+  EXPECT_TRUE(OutsideSigns(LabelCase(HandChart(5), kAmericanStyle).Paint()).empty());
 }
 
 }  // namespace

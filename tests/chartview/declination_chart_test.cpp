@@ -15,10 +15,7 @@ namespace {
 
 // Values in size 9.5, nothing else of the declination wheel uses it.
 WheelCase DeclinationCase(ChartState chart) {
-  WheelCase wheel{std::move(chart)};
-  wheel.options[73] = 9.5;
-  wheel.options[93] = 4;
-  return wheel;
+  return WheelCase{std::move(chart)}.Set({{73, 9.5f}, {93, 4}});
 }
 
 // The value written after an object's glyph.
@@ -31,64 +28,53 @@ DrawnText ValueOf(const RecordingSurface& surface, int object) {
   return {};
 }
 
-struct ValueCase {
-  double wheel_angle;  // six degrees per degree of declination
-  const char* value;
-  double sector_from;  // where the glyph is drawn
-};
-
 TEST(PutPlanetsInChartwheelDeclination, WritesTheDeclinationBesideTheGlyph) {
-  // 0 degrees at 180, 23.44 north at 320.64, 23.44 south at 140.64; the
-  // northern half is drawn in the upper half of the wheel.
-  for (const ValueCase& c : {ValueCase{180, "0.0", 2}, ValueCase{320.64, "23.4", 122},
-                             ValueCase{140.64, "23.4", 302}, ValueCase{29.7, "5.0", 182}}) {
-    const RecordingSurface surface =
-        DeclinationCase(DeclinationChart({{kVenus, c.wheel_angle}})).Paint();
-    const DrawnText value = ValueOf(surface, kVenus);
-    EXPECT_EQ(value.text, c.value) << c.wheel_angle;
+  ChartSettings settings = ChartSettings::ForHouseSystem('P');
+  settings.DeclinationChart = true;
+  ChartState retrograde = DeclinationChart({{kMars, 200}});
+  retrograde.RetroFlags = std::string(ObjectCount, ' ');
+  retrograde.RetroFlags[kMars - 1] = 'R';
+  struct Case {
+    const char* label;
+    ChartState chart;
+    int object;
+    const char* value;
+    double sector_from;  // where the glyph is drawn
+  };
+  // Six degrees of wheel angle per degree: 0 at 180, 23.44 north at 320.64,
+  // 23.44 south at 140.64; the northern half is drawn in the upper half.
+  const Case cases[] = {
+      {"0", DeclinationChart({{kVenus, 180}}), kVenus, "0.0", 2},
+      {"23.44 north", DeclinationChart({{kVenus, 320.64}}), kVenus, "23.4", 122},
+      {"23.44 south", DeclinationChart({{kVenus, 140.64}}), kVenus, "23.4", 302},
+      {"4.95 south", DeclinationChart({{kVenus, 29.7}}), kVenus, "5.0", 182},
+      {"June 2024 solstice", CastChart(2024, 6, 20, 20, 51, settings), kSun, "23.4", 122},
+      {"December 2024 solstice", CastChart(2024, 12, 21, 9, 20, settings), kSun, "23.4", 302},
+      {"retrograde mark leads", retrograde, kMars, "R3.3", 2}};
+  for (const Case& c : cases) {
+    const RecordingSurface surface = DeclinationCase(c.chart).Paint();
+    const DrawnText value = ValueOf(surface, c.object);
+    EXPECT_EQ(value.text, c.value) << c.label;
     EXPECT_EQ(value.font.size_points, 9.5);
     EXPECT_EQ(value.colour, QBColor(4));
-    const DrawnText glyph = ObjectGlyphs(surface, kVenus).at(0);
-    const double angle = AngleOf(glyph.x, glyph.y);
-    EXPECT_GE(angle, c.sector_from - 1e-9) << c.wheel_angle;
-    EXPECT_LT(angle, c.sector_from + 30) << c.wheel_angle;
-  }
-}
-
-TEST(PutPlanetsInChartwheelDeclination, SolsticeSunsStandAtTheirDeclinations) {
-  struct Case {
-    int month, day, hour, minute;
-    double sector_from;
-  };
-  // June 2024: 23.44 north, drawn in the upper left; December: 23.44 south.
-  for (const Case& c : {Case{6, 20, 20, 51, 122}, Case{12, 21, 9, 20, 302}}) {
-    ChartSettings settings = ChartSettings::ForHouseSystem('P');
-    settings.DeclinationChart = true;
-    const ChartState chart = CastChart(2024, c.month, c.day, c.hour, c.minute, settings);
-    const RecordingSurface surface = DeclinationCase(chart).Paint();
-    EXPECT_EQ(ValueOf(surface, kSun).text, "23.4") << c.month;
-    const DrawnText sun = ObjectGlyphs(surface, kSun).at(0);
-    EXPECT_GE(AngleOf(sun.x, sun.y), c.sector_from - 1e-9) << c.month;
-    EXPECT_LT(AngleOf(sun.x, sun.y), c.sector_from + 30) << c.month;
+    const DrawnText glyph = ObjectGlyphs(surface, c.object).at(0);
+    EXPECT_GE(AngleOf(glyph.x, glyph.y), c.sector_from - 1e-9) << c.label;
+    EXPECT_LT(AngleOf(glyph.x, glyph.y), c.sector_from + 30) << c.label;
   }
 }
 
 TEST(PutPlanetsInChartwheelDeclination, NodesAndPartOfFortuneAreLeftOutAndNoCuspIsLabelled) {
   WheelCase wheel = DeclinationCase(DeclinationChart({}));
-  wheel.options[69] = 10.5;
-  const RecordingSurface surface = wheel.Paint();
+  const RecordingSurface surface = wheel.Set({{69, 10.5f}}).Paint();
   for (int object = 1; object <= ObjectCount; ++object) {
+    const auto glyphs = ObjectGlyphs(surface, object);
     const bool shown = object < kNorthNode || object > kPartOfFortune;
-    EXPECT_EQ(ObjectGlyphs(surface, object).size(), shown ? 1u : 0u) << object;
+    ASSERT_EQ(glyphs.size(), shown ? 1u : 0u) << object;
+    if (shown) {
+      EXPECT_EQ(glyphs[0].colour, QBColor(9)) << "light blue, object " << object;
+    }
   }
   EXPECT_TRUE(surface.TextsOfSize(10.5).empty());
-}
-
-TEST(PutPlanetsInChartwheelDeclination, MarkOfTheRetrogradeTextLeadsTheValue) {
-  ChartState chart = DeclinationChart({{kMars, 200}});
-  chart.RetroFlags = std::string(ObjectCount, ' ');
-  chart.RetroFlags[kMars - 1] = 'R';
-  EXPECT_EQ(ValueOf(DeclinationCase(chart).Paint(), kMars).text, "R3.3");
 }
 
 // Ring and spokes are round on the device: y is shortened by this factor.
@@ -129,13 +115,11 @@ double RingGap(const TextBox& box) {
 // How far the drawn spoke at this angle (radius 200 to 230) passes from the
 // box, walked along the spoke.
 double SpokeGap(const TextBox& box, double angle) {
-  const double a = angle * 3.14159265358979323846 / 180.0;
   double nearest = std::numeric_limits<double>::max();
   for (int k = 0; k <= 300; ++k) {
-    const double r = 200 + 30.0 * k / 300;
-    const TextBox point{r * std::cos(a), kSpokeFactor * r * std::sin(a), r * std::cos(a),
-                        kSpokeFactor * r * std::sin(a)};
-    nearest = std::min(nearest, Gap(box, point));
+    const double x = (200 + 0.1 * k) * CosDeg(angle),
+                 y = kSpokeFactor * (200 + 0.1 * k) * SinDeg(angle);
+    nearest = std::min(nearest, Gap(box, {x, y, x, y}));
   }
   return nearest;
 }

@@ -71,11 +71,20 @@ class RecordingSurface : public DrawingSurface {
     }
     return found;
   }
-  bool HasText(std::string_view text) const {
-    for (const DrawnText& t : texts) {
-      if (t.text == text) return true;
+  // Lines drawn in one colour, or (same false) in any other.
+  std::vector<DrawnLine> LinesOfColour(Rgb colour, bool same = true) const {
+    std::vector<DrawnLine> found;
+    for (const DrawnLine& l : lines) {
+      if ((l.colour == colour) == same) found.push_back(l);
     }
-    return false;
+    return found;
+  }
+  // The first text drawn at a place, or null.
+  const DrawnText* TextAt(double x, double y) const {
+    for (const DrawnText& t : texts) {
+      if (t.x == x && t.y == y) return &t;
+    }
+    return nullptr;
   }
 
   std::vector<UserScale> scales;

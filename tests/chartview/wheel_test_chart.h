@@ -85,6 +85,15 @@ struct WheelCase {
   bool chart_exists = true;
   bool print_background = false;
 
+  // Options changed for this case, as {option number, value}.
+  WheelCase& Set(std::initializer_list<std::pair<int, float>> changed) {
+    for (const auto& [option, value] : changed) options[option] = value;
+    return *this;
+  }
+  WheelCase& Style(int16_t wheel_style) {
+    style = wheel_style;
+    return *this;
+  }
   WheelInputs Inputs() const {
     return {chart, options, DeliveredProgram().tables, style, chart_exists, print_background};
   }

@@ -9,10 +9,8 @@
 #include <vector>
 
 #include "chartview/wheel_test_chart.h"
-#include "cli/cli_app.h"
 #include "cli_run.h"
 #include "reports/report_commands.h"
-#include "test_paths.h"
 
 namespace kairotex::cli {
 namespace {
@@ -24,12 +22,9 @@ struct ChironCase {
 constexpr ChironCase kChironCases[] = {{1000, false}, {2080, false}, {2000, true}};
 
 CliRun RunAt(const std::string& command, int year, std::vector<std::string> more = {}) {
-  std::vector<std::string> args = {
-      command,  "--data-dir", test::DataDir(), "--date", std::to_string(year) + "-06-15",
-      "--time", "12:00",      "--zone",        "0",      "--lon",
-      "0w07",   "--lat",      "51n29"};
-  args.insert(args.end(), more.begin(), more.end());
-  return RunCliArgs(args);
+  more.insert(more.begin(), {"--date", std::to_string(year) + "-06-15", "--time", "12:00", "--zone",
+                             "0", "--lon", "0w07", "--lat", "51n29"});
+  return RunCommand(command, more);
 }
 
 bool NamesChiron(const std::string& text) {

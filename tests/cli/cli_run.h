@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "test_paths.h"
 
 namespace kairotex::cli {
 
@@ -24,6 +25,18 @@ inline CliRun RunCliArgs(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, kTestClock);
   return {status, out.str(), err.str()};
+}
+
+// 1990 March 21, 6.15 P.M., New York (zone 5): a chart of our own choosing.
+inline const std::vector<std::string> kNewYork1990 = {
+    "--date", "1990-03-21", "--time", "6.15",  "--pm",   "--zone", "5",
+    "--lon",  "73w59",      "--lat",  "40n45", "--name", "Test"};
+
+// command, then args, on the delivered data files (or data_dir) in m/d/y order.
+inline CliRun RunCommand(const std::string& command, std::vector<std::string> args,
+                         const std::string& data_dir = test::DataDir()) {
+  args.insert(args.begin(), {command, "--data-dir", data_dir, "--date-order", "mdy"});
+  return RunCliArgs(args);
 }
 
 }  // namespace kairotex::cli

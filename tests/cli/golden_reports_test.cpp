@@ -6,46 +6,34 @@
 //    the great conjunction of Jupiter and Saturn at 0 Aquarius; basics.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
-#include "cli/cli_app.h"
 #include "cli_run.h"
-#include "test_paths.h"
 
 namespace kairotex::cli {
 namespace {
 
-std::string ReadGolden(const std::string& name) {
-  return test::ReadText(test::SourceDir() + "/cli/golden/" + name);
-}
-
-std::string RunReport(const std::string& report, std::vector<std::string> chart) {
-  std::vector<std::string> args = {"report", report};
-  args.insert(args.end(), chart.begin(), chart.end());
-  args.insert(args.end(), {"--data-dir", test::DataDir(), "--date-order", "mdy"});
-  const CliRun run = RunCliArgs(args);
-  EXPECT_EQ(run.status, kExitOk) << run.err;
-  return run.out;
-}
-
-const std::vector<std::string> kNewYork1990 = {"--date", "1990-03-21", "--time", "6.15",  "--pm",
-                                               "--zone", "5",          "--lon",  "73w59", "--lat",
-                                               "40n45",  "--name",     "Test"};
-
-TEST(GoldenReports, NewYork1990) {
-  for (const char* report : {"basics", "almutens", "degrees", "magi"}) {
-    EXPECT_EQ(RunReport(report, kNewYork1990),
-              ReadGolden(std::string(report) + "_1990-03-21_new_york.txt"))
-        << report;
+TEST(GoldenReports, NewYork1990AndTheGreatConjunctionOf2020) {
+  const std::vector<std::string> london = {
+      "--date", "2020-12-21", "--time", "1.20",  "--pm",   "--zone",           "0",
+      "--lon",  "0w07",       "--lat",  "51n30", "--name", "Great Conjunction"};
+  struct Case {
+    const char* report;
+    const std::vector<std::string>& chart;
+    std::string golden;
+  };
+  const Case cases[] = {{"basics", kNewYork1990, "basics_1990-03-21_new_york.txt"},
+                        {"almutens", kNewYork1990, "almutens_1990-03-21_new_york.txt"},
+                        {"degrees", kNewYork1990, "degrees_1990-03-21_new_york.txt"},
+                        {"magi", kNewYork1990, "magi_1990-03-21_new_york.txt"},
+                        {"basics", london, "basics_2020-12-21_london.txt"}};
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.chart;
+    args.insert(args.begin(), c.report);
+    const CliRun run = RunCommand("report", args);
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(run.out, test::ReadText(test::SourceDir() + "/cli/golden/" + c.golden)) << c.golden;
   }
-}
-
-TEST(GoldenReports, BasicsGreatConjunction2020) {
-  EXPECT_EQ(RunReport("basics", {"--date", "2020-12-21", "--time", "1.20", "--pm", "--zone", "0",
-                                 "--lon", "0w07", "--lat", "51n30", "--name", "Great Conjunction"}),
-            ReadGolden("basics_2020-12-21_london.txt"));
 }
 
 }  // namespace

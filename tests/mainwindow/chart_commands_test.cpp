@@ -1,50 +1,26 @@
 // Start-up's first chart and the commands that change it, on a copy of the
 // delivered files, with a clock the test sets.
+#include "mainwindow/chart_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "mainwindow/chart_commands.h"
-#include "mainwindow/program_start.h"
-#include "settings/data_file_error.h"
 #include "option_lines.h"
-#include "settable_clock.h"
-#include "test_messages.h"
-#include "test_paths.h"
+#include "program_copy.h"
+#include "settings/data_file_error.h"
 
 namespace kairotex {
 namespace {
 namespace fs = std::filesystem;
 
-// 7 Dec 2026, 10:30:00 on a computer kept on zone 5 (New York), as option 18.
-constexpr LocalDateTime kMorning{2026, 12, 7, 10, 30, 0};
-
-class Commands : public ::testing::Test {
+class Commands : public test::ProgramCopy {
  protected:
-  void SetUp() override {
-    dir = test::MakeTempDir("commands");
-    for (const auto& entry : fs::directory_iterator(test::DataDir())) {
-      fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
-    }
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   void SetOption(int index, const std::string& value) { test::SetOptionLine(dir, index, value); }
-
-  void Start() {
-    ReadStartupSettings(context, dir, RegionalFormat{}, dir + "/MYNAME");
-    CastFirstChart(context);
-  }
-
-  std::string dir;
-  test::SettableClock clock{kMorning, 5};
-  test::RecordingMessages messages;
-  ProgramContext context{clock, messages};
 };
 
 TEST_F(Commands, StartupCastsThePresentMomentWithTheClockRunning) {
-  std::ofstream(dir + "/MYNAME") << "Ann Astrologer\n";
+  Write("MYNAME", "Ann Astrologer\n");
   Start();
   EXPECT_TRUE(context.chart_exists);
   EXPECT_TRUE(context.checks.ElectionsRunning);
@@ -165,11 +141,8 @@ TEST_F(Commands, MultipleStepsRecastEachStep) {
 
 TEST_F(Commands, AStepPastTheLastYearIsRefusedAndTheChartStays) {
   Start();
-  context.election.Year = 2099;
-  context.election.Month = 12;
-  context.election.Day = 31;
-  context.election.Hour = 11;
-  context.election.PmFlag = 1;
+  context.election.Year = 2099, context.election.Month = 12, context.election.Day = 31;
+  context.election.Hour = 11, context.election.PmFlag = 1;
   context.checks.ElectionsRunning = false;
   RecastChart(context);
   const double sun = context.chart.ObjectPos[kSun];

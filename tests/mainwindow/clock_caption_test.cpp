@@ -1,7 +1,7 @@
 // The running clock's caption and the tick that recasts the chart.
-#include <gtest/gtest.h>
-
 #include "mainwindow/clock_caption.h"
+
+#include <gtest/gtest.h>
 
 namespace kairotex {
 namespace {
@@ -13,30 +13,14 @@ TEST(ClockCaption, TitleDateFiveBlanksAndTime) {
             " KAIROTEX 31 Jan 0987     00:00:00");
 }
 
-struct SecondsCase {
-  const char* time_text;
-  const char* seconds;
-};
-
-TEST(ClockCaption, SecondsAfterTheSecondSeparator) {
-  const SecondsCase cases[] = {
-      {"10:49:30 AM", "30"},     {"14:05:00", "00"},    {"14.05.00", "00"},
-      {"14,05,07", "07"},        {"2:05:59 PM EST", "59"}, {"14:05", ""},
-      {"1405", ""},              {"", ""},              {"14.05:07", ""},  // ":" wins
-      {"10:49:3", "3"},
-  };
-  for (const SecondsCase& c : cases) {
-    EXPECT_EQ(SecondsOfTimeText(c.time_text), c.seconds) << c.time_text;
-  }
-}
-
-TEST(ClockCaption, OnlyTheZeroSecondTickStartsAMinute) {
-  EXPECT_TRUE(IsMinuteTick("14:05:00"));
-  EXPECT_TRUE(IsMinuteTick("14.05.00"));
-  EXPECT_TRUE(IsMinuteTick("2:05:00 PM"));
-  EXPECT_FALSE(IsMinuteTick("14:05:01"));
-  EXPECT_FALSE(IsMinuteTick("14:00"));
-  EXPECT_FALSE(IsMinuteTick("00:00:59"));
+TEST(ClockCaption, SecondsAfterTheSecondSeparatorAndOnlyTheZeroSecondTickStartsAMinute) {
+  const std::pair<const char*, const char*> seconds[] = {
+      {"10:49:30 AM", "30"},    {"14:05:00", "00"}, {"14.05.00", "00"}, {"14,05,07", "07"},
+      {"2:05:59 PM EST", "59"}, {"14:05", ""},      {"1405", ""},       {"", ""},
+      {"14.05:07", ""},         {"10:49:3", "3"}};  // in "14.05:07" the ":" wins
+  for (const auto& [text, want] : seconds) EXPECT_EQ(SecondsOfTimeText(text), want) << text;
+  for (const char* tick : {"14:05:00", "14.05.00", "2:05:00 PM"}) EXPECT_TRUE(IsMinuteTick(tick));
+  for (const char* tick : {"14:05:01", "14:00", "00:00:59"}) EXPECT_FALSE(IsMinuteTick(tick));
 }
 
 }  // namespace

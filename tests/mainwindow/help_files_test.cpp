@@ -1,11 +1,12 @@
 // The help files: every item of the Help menu has its delivered file, and the
 // help window's text and message.
+#include "mainwindow/help_files.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "mainwindow/help_files.h"
 #include "test_paths.h"
 
 namespace kairotex {

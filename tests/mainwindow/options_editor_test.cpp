@@ -1,32 +1,19 @@
 // The options editor's text, Save and Restore default, on a copy of the
 // delivered files.
+#include "mainwindow/options_editor.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "mainwindow/options_editor.h"
-#include "test_paths.h"
+#include "program_copy.h"
 
 namespace kairotex {
 namespace {
 namespace fs = std::filesystem;
 
-class OptionsEditor : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = test::MakeTempDir("options-editor");
-    for (const char* name : {"OPTIONS.OPT", "OPTIONS.MST"}) {
-      fs::copy_file(fs::path(test::DataDir()) / name, fs::path(dir) / name);
-    }
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string File(const char* name) const { return test::ReadText(dir + "/" + name); }
-  void Write(const char* name, const std::string& bytes) const {
-    std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
-  }
-  std::string dir;
-};
+using OptionsEditor = test::ProgramCopy;
 
 TEST_F(OptionsEditor, TextIsEveryLineWithCrLf) {
   Write("OPTIONS.OPT", "4      sextile\n6      square");
@@ -41,7 +28,8 @@ TEST_F(OptionsEditor, SaveWritesTheTextLessItsLastLineEndAndReadsTheOptions) {
   OptionsTable options;
   std::string error;
   // The text box's line ends are "\n"; the file gets CR LF.
-  ASSERT_TRUE(SaveOptionsEditorText(dir, "0 unused\n4.5    sextile\n7\n", options, &error)) << error;
+  ASSERT_TRUE(SaveOptionsEditorText(dir, "0 unused\n4.5    sextile\n7\n", options, &error))
+      << error;
   EXPECT_EQ(File("OPTIONS.OPT"), "0 unused\r\n4.5    sextile\r\n7\r\n");
   EXPECT_FLOAT_EQ(options[2], 4.5f);
   EXPECT_FLOAT_EQ(options[3], 7.0f);
@@ -68,7 +56,8 @@ TEST_F(OptionsEditor, TooManyLinesAreRefusedAndTheFileStays) {
   // 130 lines and an empty line after them are a whole file.
   std::string full;
   for (int i = 0; i < 130; ++i) full += "1\n";
-  EXPECT_TRUE(SaveOptionsEditorText(dir, full + "\nnotes after the empty line\n\n", options, &error))
+  EXPECT_TRUE(
+      SaveOptionsEditorText(dir, full + "\nnotes after the empty line\n\n", options, &error))
       << error;
 }
 

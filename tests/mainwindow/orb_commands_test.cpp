@@ -1,48 +1,33 @@
 // The aspect window's list, choosing an orb file and the orb editor, on a
 // copy of the delivered files.
+#include "mainwindow/orb_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "aspects/aspect_list.h"
 #include "aspects/aspect_list_glyphs.h"
 #include "aspects/orb_file.h"
 #include "mainwindow/chart_commands.h"
 #include "mainwindow/orb_commands.h"
-#include "mainwindow/program_start.h"
-#include "settable_clock.h"
-#include "test_messages.h"
-#include "test_paths.h"
+#include "program_copy.h"
 
 namespace kairotex {
 namespace {
 namespace fs = std::filesystem;
 
-class OrbCommands : public ::testing::Test {
+class OrbCommands : public test::ProgramCopy {
  protected:
   void SetUp() override {
-    dir = test::MakeTempDir("orb-commands");
-    for (const auto& entry : fs::directory_iterator(test::DataDir())) {
-      fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
-    }
-    ReadStartupSettings(context, dir, RegionalFormat{}, dir + "/MYNAME");
-    CastFirstChart(context);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
+    ProgramCopy::SetUp();
+    Start();
   }
   std::string ExpectedList(const std::string& orb_file) {
     OrbTable orbs{};
     EXPECT_TRUE(ReadOrbFile(orb_file, orbs, messages));
     return AspectListGlyphText(BuildAspectList(context.chart, orbs, false), false);
   }
-
-  std::string dir;
-  test::SettableClock clock{{2026, 12, 7, 10, 30, 0}, 5};
-  test::RecordingMessages messages;
-  ProgramContext context{clock, messages};
 };
 
 TEST_F(OrbCommands, AspectListReadsTheCurrentOrbFileAnew) {
@@ -69,7 +54,8 @@ TEST_F(OrbCommands, AnUnreadableOrbFileShowsNoListAndKeepsTheOrbs) {
   const Case cases[] = {
       {"missing", "", "Orb file not found: " + dir + "/NATAL.ORB. The orbs stay as they were."},
       {"a label where the number goes", "8\r\nsextile 4\r\n",
-       "Line 2 of " + dir + "/NATAL.ORB is not a number: \"sextile 4\". The orbs stay as they were."},
+       "Line 2 of " + dir +
+           "/NATAL.ORB is not a number: \"sextile 4\". The orbs stay as they were."},
   };
   for (const Case& c : cases) {
     fs::remove(dir + "/NATAL.ORB");
@@ -102,13 +88,13 @@ TEST_F(OrbCommands, AChosenOrbFileHoldsUntilTheNextChart) {
 TEST_F(OrbCommands, EditorSavesAsTypedAndTheNextReadNamesTheBadLine) {
   const std::optional<std::string> text = ReadOrbEditorText(context);
   ASSERT_TRUE(text);
-  EXPECT_EQ(*text, test::ReadText(dir + "/NATAL.ORB"));
+  EXPECT_EQ(*text, File("NATAL.ORB"));
   // Unchanged, the file is written back with the same bytes.
   ASSERT_TRUE(SaveOrbEditorText(context, context.chart.CurrentOrbFile, *text));
-  EXPECT_EQ(test::ReadText(dir + "/NATAL.ORB"), *text);
+  EXPECT_EQ(File("NATAL.ORB"), *text);
   // Not 17 numbers: written as typed; the aspect list then names the line.
   ASSERT_TRUE(SaveOrbEditorText(context, context.chart.CurrentOrbFile, "8\n6\nsix\n"));
-  EXPECT_EQ(test::ReadText(dir + "/NATAL.ORB"), "8\r\n6\r\nsix\r\n");
+  EXPECT_EQ(File("NATAL.ORB"), "8\r\n6\r\nsix\r\n");
   EXPECT_EQ(AspectWindowText(context), std::nullopt);
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_NE(messages.texts[0].find("Line 3 of"), std::string::npos) << messages.texts[0];

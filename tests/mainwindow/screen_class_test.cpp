@@ -1,7 +1,7 @@
 // The screen class table and the twips per pixel of a screen.
-#include <gtest/gtest.h>
-
 #include "mainwindow/screen_class.h"
+
+#include <gtest/gtest.h>
 
 namespace kairotex {
 namespace {

@@ -1,24 +1,30 @@
 // The aspect window, "Select new orb file" and "Edit orb file", through
 // their menu commands.
-#include "aspect_window_test.h"
+#include "mainwindow/qt/aspect_window.h"
 
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 
 #include "aspects/aspect_list.h"
 #include "aspects/aspect_list_glyphs.h"
 #include "aspects/orb_file.h"
-#include "mainwindow/qt/aspect_window.h"
 #include "mainwindow/qt/orbs_edit_window.h"
-#include "test_paths.h"
 #include "window_fixture.h"
-#include "window_test_registry.h"
 
 namespace kairotex::test {
+
+class AspectWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void listIsTheChartsAspectsAndAStepClosesIt();
+  void chosenOrbFileHoldsUntilTheNextStep();
+  void missingOrbFileOpensNothing();
+  void orbEditorSavesAndQuits();
+};
+
 namespace {
 namespace fs = std::filesystem;
 
@@ -36,7 +42,7 @@ QString ExpectedList(WindowFixture& f, const std::string& orb_file) {
 void WriteTightOrbFile(const std::string& path) {
   std::string text = "12\r\n";
   for (int n = 2; n <= 17; ++n) text += "0\r\n";
-  std::ofstream(path, std::ios::binary) << text;
+  WriteText(path, text);
 }
 
 }  // namespace
@@ -109,15 +115,17 @@ void AspectWindowTest::orbEditorSavesAndQuits() {
   auto* text = editor->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
   const std::string delivered = ReadText(f.dir + "/NATAL.ORB");
   text->setPlainText(QStringLiteral("12\n") + text->toPlainText().section(QLatin1Char('\n'), 1));
-  QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("btnSave")), Qt::LeftButton);
+  Click(editor, "btnSave");
   QVERIFY(editor);  // Save keeps the window open
   const std::string saved = ReadText(f.dir + "/NATAL.ORB");
   QCOMPARE(saved.substr(0, 4), std::string("12\r\n"));
   QCOMPARE(saved.substr(saved.find("\r\n")), delivered.substr(delivered.find("\r\n")));
-  QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("btnQuit")), Qt::LeftButton);
+  Click(editor, "btnQuit");
   QTRY_VERIFY(editor.isNull());
 }
 
 const RegisterWindowTest<AspectWindowTest> registeredAspectWindowTest("AspectWindowTest");
 
 }  // namespace kairotex::test
+
+#include "aspect_window_test.moc"

@@ -10,11 +10,20 @@
 #include "mainwindow/qt/help_window.h"
 #include "mainwindow/qt/options_window.h"
 #include "settings/window_settings.h"
-#include "test_paths.h"
-#include "window_test_registry.h"
-#include "window_tests.h"
+#include "window_fixture.h"
 
 namespace kairotex::test {
+
+class SmallWindowsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void optionsEditorSaveQuitRestore();
+  void helpWindowShowsEachFileAndMissingFilesAreNamed();
+  void aboutWindowClosesOnAClick();
+  void shutdownWritesTheSettings();
+  void printsBothPagesToPdfAndCancelPrintsNothing();
+};
+
 namespace {
 namespace fs = std::filesystem;
 
@@ -25,12 +34,6 @@ OptionsWindow* OpenOptionsEditor(WindowFixture& f) {
 
 QPlainTextEdit* EditorText(OptionsWindow* editor) {
   return editor->findChild<QPlainTextEdit*>(QStringLiteral("txtContent"));
-}
-
-void Click(QWidget* parent, const char* button) {
-  auto* found = parent->findChild<QPushButton*>(QString::fromLatin1(button));
-  QVERIFY2(found != nullptr, button);
-  QTest::mouseClick(found, Qt::LeftButton);
 }
 
 // Replaces line `number` (from 1) of the editor's text.
@@ -75,15 +78,7 @@ void SmallWindowsTest::optionsEditorSaveQuitRestore() {
   QVERIFY(f.messages.texts.empty());
 }
 
-void SmallWindowsTest::optionsEditorWithoutItsFile() {
-  WindowFixture f;
-  fs::remove(f.dir + "/OPTIONS.OPT");
-  QVERIFY(OpenOptionsEditor(f) == nullptr);
-  QCOMPARE(f.messages.texts.size(), size_t{1});
-  QCOMPARE(QString::fromStdString(f.messages.texts[0]), QStringLiteral("OPTIONS.OPT File Not Found"));
-}
-
-void SmallWindowsTest::helpWindowShowsEachFile() {
+void SmallWindowsTest::helpWindowShowsEachFileAndMissingFilesAreNamed() {
   WindowFixture f;
   for (const HelpItem& item : kHelpItems) {
     const std::string menu_item(item.menu_item), file_name(item.file_name);
@@ -99,16 +94,13 @@ void SmallWindowsTest::helpWindowShowsEachFile() {
   Click(f.window->help_window(), "Command1");
   QVERIFY(!f.window->help_window()->isVisible());
   QVERIFY(f.messages.texts.empty());
-}
-
-void SmallWindowsTest::helpWindowMissingFile() {
-  WindowFixture f;
-  fs::remove(f.dir + "/HINTS.HLP");
-  f.Command("mnuHelpHints")->trigger();
-  QVERIFY(f.window->help_window() == nullptr);
-  QCOMPARE(f.messages.texts.size(), size_t{1});
-  QCOMPARE(QString::fromStdString(f.messages.texts[0]),
-           QStringLiteral("HINTS.HLP Help File Not Found"));
+  WindowFixture missing([](const std::string& dir) { fs::remove(dir + "/HINTS.HLP"); });
+  missing.Command("mnuHelpHints")->trigger();
+  QVERIFY(missing.window->help_window() == nullptr);
+  fs::remove(missing.dir + "/OPTIONS.OPT");
+  QVERIFY(OpenOptionsEditor(missing) == nullptr);
+  QCOMPARE(missing.messages.texts, std::vector<std::string>({"HINTS.HLP Help File Not Found",
+                                                             "OPTIONS.OPT File Not Found"}));
 }
 
 void SmallWindowsTest::aboutWindowClosesOnAClick() {
@@ -140,33 +132,22 @@ void SmallWindowsTest::shutdownWritesTheSettings() {
   QCOMPARE(f.shutdowns, 1);
 }
 
-void SmallWindowsTest::printsBothPagesToPdf() {
+void SmallWindowsTest::printsBothPagesToPdfAndCancelPrintsNothing() {
   for (const PrintChoice choice : {PrintChoice::kFullPage, PrintChoice::kHalfPage}) {
     WindowFixture f;
     const std::string pdf = f.dir + "/chart.pdf";
     f.window->ask_print_choice = [choice] { return choice; };
-    f.window->choose_printer = [&pdf](QPrinter& printer) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(QString::fromStdString(pdf));
-      return true;
-    };
+    f.window->choose_printer = PrintToPdfFile(pdf);
     f.Command("mnuPrintChartwheel")->trigger();
-    QVERIFY(fs::exists(pdf));
     const std::string bytes = ReadText(pdf);
     QVERIFY(bytes.rfind("%PDF", 0) == 0);
     QVERIFY(bytes.size() > 5000);  // a drawn page, not an empty one
     QVERIFY(f.messages.texts.empty());
   }
-}
-
-void SmallWindowsTest::printCancelPrintsNothing() {
   WindowFixture f;
   bool asked_printer = false;
   f.window->ask_print_choice = [] { return PrintChoice::kCancel; };
-  f.window->choose_printer = [&asked_printer](QPrinter&) {
-    asked_printer = true;
-    return true;
-  };
+  f.window->choose_printer = [&asked_printer](QPrinter&) { return asked_printer = true; };
   f.Command("mnuPrintChartwheel")->trigger();
   QVERIFY(!asked_printer);
   // A printer dialog cancelled prints nothing either.
@@ -182,3 +163,5 @@ void SmallWindowsTest::printCancelPrintsNothing() {
 const RegisterWindowTest<SmallWindowsTest> registeredSmallWindowsTest("SmallWindowsTest");
 
 }  // namespace kairotex::test
+
+#include "small_windows_test.moc"

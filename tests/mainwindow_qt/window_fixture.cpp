@@ -6,16 +6,12 @@
 
 #include "chartview/qt/horary_font.h"
 #include "mainwindow/program_start.h"
-#include "test_paths.h"
 
 namespace kairotex::test {
 namespace fs = std::filesystem;
 
 WindowFixture::WindowFixture(const std::function<void(const std::string& dir)>& prepare) {
-  dir = MakeTempDir("window");
-  for (const auto& entry : fs::directory_iterator(DataDir())) {
-    fs::copy_file(entry.path(), fs::path(dir) / entry.path().filename());
-  }
+  dir = CopyOfDataDir("window");
   if (prepare) prepare(dir);
   ReadStartupSettings(context, dir, RegionalFormat{}, dir + "/MYNAME");
   context.screen = ScreenClassFor(1024, 15);
@@ -37,6 +33,8 @@ QAction* WindowFixture::Command(const char* name) const {
   return window->Command(QString::fromLatin1(name));
 }
 
-std::string WindowFixture::File(const char* name) const { return ReadText(dir + "/" + name); }
+std::string WindowFixture::File(const char* name) const {
+  return ReadText(dir + "/" + name);
+}
 
 }  // namespace kairotex::test

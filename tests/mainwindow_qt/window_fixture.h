@@ -1,9 +1,13 @@
 // One main window over a copy of the delivered files, with a clock the test
-// sets and messages that are recorded instead of shown.
+// sets and messages that are recorded instead of shown; and what the window
+// tests share.
 #pragma once
 
 #include <QAction>
+#include <QPrinter>
+#include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +17,8 @@
 #include "option_lines.h"
 #include "settable_clock.h"
 #include "test_messages.h"
+#include "test_paths.h"
+#include "window_test_registry.h"
 
 namespace kairotex::test {
 
@@ -27,6 +33,9 @@ class WindowFixture {
 
   QAction* Command(const char* name) const;
   std::string File(const char* name) const;
+  QString Heading(int line) const {
+    return QString::fromStdString(context.chart.ChartHeading[line]);
+  }
 
   std::string dir;
   SettableClock clock{kMorning, 5};
@@ -35,5 +44,20 @@ class WindowFixture {
   std::unique_ptr<MainWindow> window;
   int shutdowns = 0;
 };
+
+inline void Click(QWidget* parent, const char* button) {
+  auto* found = parent->findChild<QPushButton*>(QString::fromLatin1(button));
+  if (found == nullptr) qFatal("no button %s", button);
+  QTest::mouseClick(found, Qt::LeftButton);
+}
+
+// A printer chooser that prints to a PDF file instead.
+inline std::function<bool(QPrinter&)> PrintToPdfFile(const std::string& path) {
+  return [path](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    return true;
+  };
+}
 
 }  // namespace kairotex::test

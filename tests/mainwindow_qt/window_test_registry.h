@@ -12,7 +12,10 @@ namespace kairotex::test {
 
 using WindowTestFactory = std::unique_ptr<QObject> (*)();
 
-std::map<std::string, WindowTestFactory>& WindowTestClasses();
+inline std::map<std::string, WindowTestFactory>& WindowTestClasses() {
+  static std::map<std::string, WindowTestFactory> classes;
+  return classes;
+}
 
 template <class TestClass>
 struct RegisterWindowTest {

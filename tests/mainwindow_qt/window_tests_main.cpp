@@ -6,15 +6,6 @@
 #include "chartview/qt/gui_application.h"
 #include "window_test_registry.h"
 
-namespace kairotex::test {
-
-std::map<std::string, WindowTestFactory>& WindowTestClasses() {
-  static std::map<std::string, WindowTestFactory> classes;
-  return classes;
-}
-
-}  // namespace kairotex::test
-
 int main(int argc, char** argv) {
   kairotex::InstallQuietMessageHandler();
   QApplication app(argc, argv);

@@ -40,14 +40,6 @@ TEST_F(WheelExportTest, PngHasTheAskedSizeAndTheWheelOnAWhiteBackground) {
   EXPECT_GT(test::InkIn(image, QRect(0, 236, 320, 9), Rgb{255, 255, 255}), 0);
 }
 
-TEST_F(WheelExportTest, StylesDrawDifferentWheels) {
-  const QImage american =
-      RenderWheelImage(QSize(400, 300), chart_.Inputs(kAmericanStyle), glyph_family_);
-  const QImage european =
-      RenderWheelImage(QSize(400, 300), chart_.Inputs(kEuropeanStyle), glyph_family_);
-  EXPECT_NE(american, european);
-}
-
 TEST_F(WheelExportTest, SvgIsAnSvgDrawingOfTheSize) {
   const std::string path = dir_ + "/wheel.svg";
   std::string error;

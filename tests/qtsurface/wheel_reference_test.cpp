@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -24,46 +25,37 @@ namespace {
 constexpr int kChannelTolerance = 64;
 constexpr double kDifferingShare = 0.0005;
 
-std::string ReferencePath(const std::string& name) {
-  return test::SourceDir() + "/qtsurface/reference/" + name + ".png";
-}
-
-bool Updating() {
-  const char* value = std::getenv("KAIROTEX_UPDATE_REFERENCE");
-  return value != nullptr && std::string(value) == "1";
-}
-
-// Where a failing render goes: beside the test's output, in its working folder.
-std::string FailedRenderPath(const std::string& name) {
-  const std::filesystem::path dir = std::filesystem::current_path() / "qtsurface-renders";
-  std::filesystem::create_directories(dir);
-  return (dir / (name + ".png")).string();
-}
-
 int DifferingPixels(const QImage& a, const QImage& b) {
   int count = 0;
   for (int y = 0; y < a.height(); ++y) {
     for (int x = 0; x < a.width(); ++x) {
-      const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
-      if (std::abs(p.red() - q.red()) > kChannelTolerance ||
-          std::abs(p.green() - q.green()) > kChannelTolerance ||
-          std::abs(p.blue() - q.blue()) > kChannelTolerance) {
-        ++count;
-      }
+      const QColor q = b.pixelColor(x, y);
+      const Rgb other{uint8_t(q.red()), uint8_t(q.green()), uint8_t(q.blue())};
+      count += !test::PixelIs(a, x, y, other, kChannelTolerance);
     }
   }
   return count;
 }
 
-void CompareWithReference(const std::string& name, test::ChartKind kind, int16_t style) {
+struct ReferenceCase {
+  const char* name;
+  test::ChartKind kind;
+  int16_t style;
+};
+
+class WheelReference : public ::testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(WheelReference, RenderMatchesTheReferenceImage) {
+  const auto [name, kind, style] = GetParam();
   const QString glyph_family = test::StartQtWithGlyphFont();
   ASSERT_FALSE(glyph_family.isEmpty()) << "data/horary.ttf did not load";
   const test::ReferenceChart chart = test::CastReferenceChart(kind);
   const QImage render = RenderWheelImage(QSize(kWindowDrawingWidth, kWindowDrawingHeight),
                                          chart.Inputs(style), glyph_family)
                             .convertToFormat(QImage::Format_RGB32);
-  const std::string reference_path = ReferencePath(name);
-  if (Updating()) {
+  const std::string reference_path = test::SourceDir() + "/qtsurface/reference/" + name + ".png";
+  const char* update = std::getenv("KAIROTEX_UPDATE_REFERENCE");
+  if (update != nullptr && std::string(update) == "1") {
     ASSERT_TRUE(render.save(QString::fromStdString(reference_path), "PNG")) << reference_path;
     return;
   }
@@ -78,7 +70,10 @@ void CompareWithReference(const std::string& name, test::ChartKind kind, int16_t
                                                           : render.width() * render.height();
   const int allowed = static_cast<int>(kDifferingShare * render.width() * render.height());
   if (differing > allowed) {
-    const std::string failed = FailedRenderPath(name);
+    // The failing render goes beside the test's output, in its working folder.
+    const std::filesystem::path dir = std::filesystem::current_path() / "qtsurface-renders";
+    std::filesystem::create_directories(dir);
+    const std::string failed = (dir / (std::string(name) + ".png")).string();
     render.save(QString::fromStdString(failed), "PNG");
     ADD_FAILURE() << name << ": " << differing << " pixels differ (at most " << allowed
                   << " may)\n  reference: " << reference_path << "\n  this render: " << failed
@@ -86,21 +81,18 @@ void CompareWithReference(const std::string& name, test::ChartKind kind, int16_t
   }
 }
 
-TEST(WheelReference, AmericanGeocentric) {
-  CompareWithReference("american-geo", test::ChartKind::kGeocentric, kAmericanStyle);
-}
-
-TEST(WheelReference, EuropeanGeocentric) {
-  CompareWithReference("european-geo", test::ChartKind::kGeocentric, kEuropeanStyle);
-}
-
-TEST(WheelReference, AmericanHeliocentric) {
-  CompareWithReference("american-helio", test::ChartKind::kHeliocentric, kAmericanStyle);
-}
-
-TEST(WheelReference, AmericanDeclinations) {
-  CompareWithReference("american-decl", test::ChartKind::kDeclination, kAmericanStyle);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Wheels, WheelReference,
+    ::testing::Values(
+        ReferenceCase{"american-geo", test::ChartKind::kGeocentric, kAmericanStyle},
+        ReferenceCase{"european-geo", test::ChartKind::kGeocentric, kEuropeanStyle},
+        ReferenceCase{"american-helio", test::ChartKind::kHeliocentric, kAmericanStyle},
+        ReferenceCase{"american-decl", test::ChartKind::kDeclination, kAmericanStyle}),
+    [](const auto& info) {
+      std::string name = info.param.name;
+      std::replace(name.begin(), name.end(), '-', '_');
+      return name;
+    });
 
 }  // namespace
 }  // namespace kairotex

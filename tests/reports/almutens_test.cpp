@@ -5,14 +5,12 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "chart/data_files.h"
-#include "reports/report_buffer.h"
-#include "reports/report_context.h"
 #include "settings/name_tables.h"
-#include "settings/options.h"
-#include "test_messages.h"
 #include "test_paths.h"
+#include "written_lines.h"
 
 namespace kairotex {
 namespace {
@@ -95,15 +93,14 @@ TEST(Almutens, CuspAndObjectLinesFromTheZodiacPositions) {
   const auto lines = AlmutenLines(ComputeAlmutens(chart, tables), chart);
 
   ASSERT_EQ(lines.size(), 3u + 12u + 3u + 16u);
-  EXPECT_EQ(lines[0], "");
-  EXPECT_EQ(lines[1], "                ALMUTENS");
-  EXPECT_EQ(lines[2], "");
+  const std::vector<std::string> headings = {"", "                ALMUTENS", "",
+                                             "", "        MAIN DISPOSITORS", ""};
+  EXPECT_EQ(
+      (std::vector<std::string>{lines[0], lines[1], lines[2], lines[15], lines[16], lines[17]}),
+      headings);
   EXPECT_EQ(lines[kFirstCuspLine], "  10TH HOUSE =  05 CPR 30   VENUS    MERCURY  ");
   EXPECT_EQ(lines[kFirstCuspLine + 3], "   1ST HOUSE =  05 ARI 00   MOON     ");
   EXPECT_EQ(lines[kFirstCuspLine + 11], "   9TH HOUSE =  00 ARI 00   ");
-  EXPECT_EQ(lines[15], "");
-  EXPECT_EQ(lines[16], "        MAIN DISPOSITORS");
-  EXPECT_EQ(lines[17], "");
   EXPECT_EQ(lines[kFirstObjectLine], "  SUN       05 TAU 17   MOON     SATURN   ");
   EXPECT_EQ(lines[kFirstObjectLine + kMars - 1],
             "  MARS      19 LIB 36   VENUS    MERCURY  SATURN");
@@ -132,21 +129,11 @@ TEST(Almutens, DeliveredTablesNameThreePlanetsAtNineteenLibraByNight) {
 }
 
 TEST(Almutens, WriteAppendsTheLinesAndNothingWithoutTables) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
   const ChartState chart = ChartWithSunIn(5);
-  const OptionsTable options;
-  ReportContext no_tables(chart, options, buffer);
-  WriteAlmutens(no_tables);
-  EXPECT_EQ(buffer.report_line_count(), 0);
-
+  EXPECT_TRUE(test::WrittenLines(WriteAlmutens, chart).empty());
   const DataTables tables = HandTables();
-  ReportContext context(chart, options, buffer, &tables);
-  WriteAlmutens(context);
-  const auto expected = AlmutenLines(ComputeAlmutens(chart, tables), chart);
-  ASSERT_EQ(buffer.report_line_count(), static_cast<int>(expected.size()));
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(buffer.report_lines()[i], expected[i]);
-  EXPECT_TRUE(messages.texts.empty());
+  EXPECT_EQ(test::WrittenLines(WriteAlmutens, chart, {}, &tables),
+            AlmutenLines(ComputeAlmutens(chart, tables), chart));
 }
 
 }  // namespace

@@ -9,11 +9,10 @@ namespace kairotex {
 namespace {
 
 TEST(DegreeCritical, BandsRepeatInEveryQuarter) {
-  struct Case {
+  const struct {
     double lon;
     bool critical;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {12.4, true},     {13.4, false},   {102.4, true},  // 12.4 Cancer: cardinal
       {192.4, true},    {282.4, true},   {42.4, false},  // 12.4 Taurus: a fixed sign
       {0.0, true},      {0.5, true},     {0.51, false},    {89.49, false},    {89.5, true},
@@ -22,7 +21,7 @@ TEST(DegreeCritical, BandsRepeatInEveryQuarter) {
       {50.9285, false}, {64.7857, true}, {64.7858, false}, {76.642857, true}, {77.642857, true},
       {77.643, false},  {45.0, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(IsCriticalDegree(c.lon), c.critical) << c.lon;
+  for (const auto& c : cases) EXPECT_EQ(IsCriticalDegree(c.lon), c.critical) << c.lon;
 }
 
 TEST(DegreeCritical, OnlyTheTenPlanetsCount) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -24,31 +25,22 @@ HoraryTestChart Spread() {
   return t;
 }
 
-struct Expected {
-  int object;
-  int caster;
-  int aspect;
-  int points;
-};
+// Object, caster, aspect and points of each point found.
+using Points = std::vector<std::array<int, 4>>;
 
-void ExpectPoints(const std::vector<AspectPoint>& found, const std::vector<Expected>& expected,
-                  double caster_lon) {
-  ASSERT_EQ(found.size(), expected.size()) << caster_lon;
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(found[i].object, expected[i].object) << caster_lon;
-    EXPECT_EQ(found[i].caster, expected[i].caster) << caster_lon;
-    EXPECT_EQ(found[i].aspect, expected[i].aspect) << caster_lon;
-    EXPECT_EQ(found[i].points, expected[i].points) << caster_lon;
-  }
+Points Found(const HoraryTestChart& t) {
+  Points found;
+  for (const AspectPoint& p : FindAspectPoints(t.chart, t.options))
+    found.push_back({p.object, p.caster, p.aspect, p.points});
+  return found;
 }
 
 TEST(HoraryAspectPoints, WhatTheCasterDoesToMercury) {
-  struct Case {
+  const struct {
     int caster;
     double caster_lon;  // Mercury at 10.5 Aries
-    std::vector<Expected> expected;
-  };
-  const Case cases[] = {
+    Points expected;
+  } cases[] = {
       {kVenus, 10.2, {{kMercury, kVenus, kConjunction, 5}}},
       {kJupiter, 70.2, {{kMercury, kJupiter, kSextile, 3}}},
       {kJupiter, 130.5, {{kMercury, kJupiter, kTrine, 4}}},
@@ -63,37 +55,36 @@ TEST(HoraryAspectPoints, WhatTheCasterDoesToMercury) {
       {kVenus, 11.2, {}},      // conjunct, but not in the same whole degree
       {kVenus, 40.5, {}},      // same degree, no aspect
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     HoraryTestChart t = Spread();
     t.Put(kMercury, 10.5).Put(c.caster, c.caster_lon);
-    ExpectPoints(FindAspectPoints(t.chart, t.options), c.expected, c.caster_lon);
+    EXPECT_EQ(Found(t), c.expected) << c.caster << " at " << c.caster_lon;
   }
 }
 
 TEST(HoraryAspectPoints, BothWaysWhenBothObjectsScore) {
   HoraryTestChart t = Spread();
   t.Put(kVenus, 10.5).Put(kMars, 10.2);
-  ExpectPoints(FindAspectPoints(t.chart, t.options),
-               {{kMars, kVenus, kConjunction, 5}, {kVenus, kMars, kConjunction, -5}}, 10.2);
+  EXPECT_EQ(Found(t),
+            (Points{{kMars, kVenus, kConjunction, 5}, {kVenus, kMars, kConjunction, -5}}));
 }
 
 TEST(HoraryAspectPoints, OrbIsTheSumOfBothPlanetsOrbs) {
   HoraryTestChart t = Spread();
   t.Put(kMercury, 10.0).Put(kVenus, 250.9);  // 119.1 apart
   t.Orb(kMercury, 0.4f).Orb(kVenus, 0.4f);
-  EXPECT_TRUE(FindAspectPoints(t.chart, t.options).empty());
+  EXPECT_TRUE(Found(t).empty());
   t.Orb(kMercury, 0.6f);
-  ExpectPoints(FindAspectPoints(t.chart, t.options), {{kMercury, kVenus, kTrine, 4}}, 250.9);
+  EXPECT_EQ(Found(t), (Points{{kMercury, kVenus, kTrine, 4}}));
 }
 
 TEST(HoraryAspectPoints, ObjectsWithoutOrbCountThroughTheirPartner) {
   // The Part of Fortune has no orb of its own; Jupiter's carries it.
   HoraryTestChart t = Spread();
   t.Put(kPartOfFortune, 10.5).Put(kJupiter, 10.2);
-  ExpectPoints(FindAspectPoints(t.chart, t.options), {{kPartOfFortune, kJupiter, kConjunction, 5}},
-               10.2);
+  EXPECT_EQ(Found(t), (Points{{kPartOfFortune, kJupiter, kConjunction, 5}}));
   t.Orb(kJupiter, 0.0f);
-  EXPECT_TRUE(FindAspectPoints(t.chart, t.options).empty());
+  EXPECT_TRUE(Found(t).empty());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "horary_test_chart.h"
@@ -26,24 +28,20 @@ TEST(HoraryConditions, PeregrineArePlanetsWithoutOwnDignity) {
   EXPECT_EQ(FindPeregrine(flags), (Objects{kMercury, kVenus, kJupiter, kSaturn}));
 }
 
+// d: in detriment, f: in fall, b: both.
 TEST(HoraryConditions, DetrimentAndFallBySign) {
-  struct Case {
+  const struct {
     int planet;
     double lon;
-    bool detriment;
-    bool fall;
-  };
-  const Case cases[] = {
-      {kSun, 300.0, true, false},    {kSun, 299.99, false, false},   {kSun, 329.99, true, false},
-      {kSun, 330.0, false, false},   {kSun, 180.0, false, true},     {kMoon, 270.0, true, false},
-      {kMoon, 210.0, false, true},   {kMercury, 240.0, true, false}, {kMercury, 330.0, true, true},
-      {kVenus, 0.0, true, false},    {kVenus, 210.0, true, false},   {kVenus, 150.0, false, true},
-      {kMars, 30.0, true, false},    {kMars, 180.0, true, false},    {kMars, 90.0, false, true},
-      {kJupiter, 60.0, true, false}, {kJupiter, 150.0, true, false}, {kJupiter, 270.0, false, true},
-      {kSaturn, 90.0, true, false},  {kSaturn, 149.99, true, false}, {kSaturn, 150.0, false, false},
-      {kSaturn, 0.0, false, true},   {kSaturn, 30.0, false, false},
-  };
-  for (const Case& c : cases) {
+    char debility;
+  } cases[] = {
+      {kSun, 300.0, 'd'},     {kSun, 299.99, '-'},    {kSun, 329.99, 'd'},  {kSun, 330.0, '-'},
+      {kSun, 180.0, 'f'},     {kMoon, 270.0, 'd'},    {kMoon, 210.0, 'f'},  {kMercury, 240.0, 'd'},
+      {kMercury, 330.0, 'b'}, {kVenus, 0.0, 'd'},     {kVenus, 210.0, 'd'}, {kVenus, 150.0, 'f'},
+      {kMars, 30.0, 'd'},     {kMars, 180.0, 'd'},    {kMars, 90.0, 'f'},   {kJupiter, 60.0, 'd'},
+      {kJupiter, 150.0, 'd'}, {kJupiter, 270.0, 'f'}, {kSaturn, 90.0, 'd'}, {kSaturn, 149.99, 'd'},
+      {kSaturn, 150.0, '-'},  {kSaturn, 0.0, 'f'},    {kSaturn, 30.0, '-'}};
+  for (const auto& c : cases) {
     HoraryTestChart t;
     // The others where none of them is debilitated: Leo is nobody's fall and
     // only Saturn's detriment, so Saturn waits in Scorpio.
@@ -51,9 +49,10 @@ TEST(HoraryConditions, DetrimentAndFallBySign) {
       t.Put(planet, planet == kSaturn ? 235.0 : 135.0);
     }
     t.Put(c.planet, c.lon);
-    EXPECT_EQ(FindInDetriment(t.chart), c.detriment ? Objects{c.planet} : Objects{})
+    const Objects one{c.planet}, none;
+    EXPECT_EQ(FindInDetriment(t.chart), c.debility == 'd' || c.debility == 'b' ? one : none)
         << c.planet << " " << c.lon;
-    EXPECT_EQ(FindInFall(t.chart), c.fall ? Objects{c.planet} : Objects{})
+    EXPECT_EQ(FindInFall(t.chart), c.debility == 'f' || c.debility == 'b' ? one : none)
         << c.planet << " " << c.lon;
   }
 }
@@ -72,13 +71,12 @@ TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
     int planet;
     double lon;
   };
-  struct Case {
+  const struct {
     std::vector<Placement> placements;
     std::vector<ReceptionPair> by_sign;
     std::vector<ReceptionPair> by_exaltation;
     std::vector<ReceptionPair> mixed;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {{}, {}, {}, {}},
       // Sun in Aries (Mars's), Mars in Leo (the Sun's).
       {{{kSun, 10.0}, {kMars, 130.0}}, {{kSun, kMars}}, {}, {}},
@@ -93,7 +91,7 @@ TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
       // Mercury in Virgo is in its own exaltation: no pair.
       {{{kMercury, 160.0}}, {}, {}, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     HoraryTestChart t = NoReceptions();
     for (const Placement& p : c.placements) t.Put(p.planet, p.lon);
     const Receptions found = FindReceptions(t.chart);
@@ -103,36 +101,22 @@ TEST(HoraryConditions, ReceptionsBySignExaltationAndMixed) {
   }
 }
 
+// Where Mercury is listed: z cazimi, c combust, u under the Sun's beams, f free
+// of them. Options 32 (the combustion orb) and 30 (in any sign). 4 degrees
+// apart across the cusp of Leo is never combust; 359.5 and 0.5 are one degree
+// apart, not 359.
 TEST(HoraryConditions, CazimiCombustAndUnderTheBeams) {
-  struct Case {
-    double sun;
-    double mercury;
-    float combustion_orb;  // option 32
-    float any_sign;        // option 30
-    bool cazimi;
-    bool combust;
-    bool under_beams;
-    bool free;
-  };
-  const Case cases[] = {
-      {100.0, 100.2, 8.5, 0, true, false, false, false},
-      {100.0, 100.3, 8.5, 0, false, true, false, false},
-      {100.0, 99.7, 8.5, 0, false, true, false, false},
-      {100.0, 108.4, 8.5, 0, false, true, false, false},
-      {100.0, 108.5, 8.5, 0, false, false, true, false},
-      {100.0, 117.0, 8.5, 0, false, false, true, false},
-      {100.0, 117.01, 8.5, 0, false, false, false, true},
-      {100.0, 125.0, 8.5, 1, false, false, false, true},
-      // 4 degrees apart across the cusp of Leo: never combust.
-      {118.0, 122.0, 8.5, 0, false, false, false, false},
-      {118.0, 122.0, 3.0, 0, false, false, false, false},
-      {118.0, 122.0, 3.0, 1, false, false, true, false},
-      // 359.5 and 0.5 are one degree apart, not 359.
-      {0.5, 359.5, 0.9, 0, false, false, false, false},
-      {0.5, 359.5, 0.9, 1, false, false, true, false},
-      {0.5, 359.5, 1.1, 1, false, false, false, false},
-  };
-  for (const Case& c : cases) {
+  const struct {
+    double sun, mercury;
+    float combustion_orb, any_sign;
+    char listed;
+  } cases[] = {
+      {100.0, 100.2, 8.5, 0, 'z'},  {100.0, 100.3, 8.5, 0, 'c'}, {100.0, 99.7, 8.5, 0, 'c'},
+      {100.0, 108.4, 8.5, 0, 'c'},  {100.0, 108.5, 8.5, 0, 'u'}, {100.0, 117.0, 8.5, 0, 'u'},
+      {100.0, 117.01, 8.5, 0, 'f'}, {100.0, 125.0, 8.5, 1, 'f'}, {118.0, 122.0, 8.5, 0, '-'},
+      {118.0, 122.0, 3.0, 0, '-'},  {118.0, 122.0, 3.0, 1, 'u'}, {0.5, 359.5, 0.9, 0, '-'},
+      {0.5, 359.5, 0.9, 1, 'u'},    {0.5, 359.5, 1.1, 1, '-'}};
+  for (const auto& c : cases) {
     HoraryTestChart t;
     // The others far from the Sun and from each other's concerns.
     for (int planet : {kVenus, kMars, kJupiter, kSaturn, kMoon}) {
@@ -140,14 +124,14 @@ TEST(HoraryConditions, CazimiCombustAndUnderTheBeams) {
     }
     t.Put(kSun, c.sun).Put(kMercury, c.mercury).Option(32, c.combustion_orb).Option(30, c.any_sign);
     const SunDistanceConditions found = FindSunDistanceConditions(t.chart, t.options);
-    const auto has = [](const Objects& list) { return list == Objects{kMercury}; };
-    EXPECT_EQ(has(found.cazimi), c.cazimi) << c.mercury << " " << c.combustion_orb;
-    EXPECT_EQ(has(found.combust), c.combust) << c.mercury << " " << c.combustion_orb;
-    EXPECT_EQ(has(found.under_sun_beams), c.under_beams) << c.mercury << " " << c.combustion_orb;
-    const bool mercury_free =
-        std::find(found.free_of_sun_beams.begin(), found.free_of_sun_beams.end(), kMercury) !=
-        found.free_of_sun_beams.end();
-    EXPECT_EQ(mercury_free, c.free) << c.mercury;
+    const Objects& free = found.free_of_sun_beams;
+    std::string listed;
+    if (found.cazimi == Objects{kMercury}) listed += 'z';
+    if (found.combust == Objects{kMercury}) listed += 'c';
+    if (found.under_sun_beams == Objects{kMercury}) listed += 'u';
+    if (std::find(free.begin(), free.end(), kMercury) != free.end()) listed += 'f';
+    EXPECT_EQ(listed, c.listed == '-' ? "" : std::string(1, c.listed))
+        << c.mercury << " " << c.combustion_orb << " " << c.any_sign;
   }
 }
 
@@ -180,20 +164,19 @@ TEST(HoraryConditions, HouseOfJoyByTheCusps) {
 }
 
 TEST(HoraryConditions, BesiegedBetweenMarsAndSaturnInOneSign) {
-  struct Case {
+  // Venus at 15, the Sun at 10, the Part of Fortune at 19.9, Jupiter at 25.
+  const struct {
     double mars;
     double saturn;
     Objects besieged;
-  };
-  // Venus at 15, the Sun at 10, the Part of Fortune at 19.9, Jupiter at 25.
-  const Case cases[] = {
+  } cases[] = {
       {10.0, 20.0, {kVenus, kPartOfFortune}},
       {20.0, 10.0, {kVenus, kPartOfFortune}},
       {9.0, 29.0, {kSun, kVenus, kJupiter, kPartOfFortune}},
       {10.0, 40.0, {}},  // different signs: nobody
       {40.0, 50.0, {}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     HoraryTestChart t;
     t.Put(kVenus, 15.0).Put(kSun, 10.0).Put(kPartOfFortune, 19.9).Put(kJupiter, 25.0);
     t.Put(kMercury, 100.0).Put(kMoon, 200.0);
@@ -219,22 +202,16 @@ TEST(HoraryConditions, PointsOfEachList) {
                    {kChiron, 1}};  // Alcyone: listed only
   StrengthLedger strength;
   AddConditionPoints(c, strength);
-  struct Expected {
-    int object;
-    int total;
-  };
-  const Expected expected[] = {
-      {kSaturn, -5 - 5 - 4 - 5},
-      {kSun, 5 + 6},
-      {kMars, 5 + 5},
-      {kVenus, 4 - 5},
-      {kMoon, 4 - 4},
-      {kMercury, 5},
-      {kJupiter, 5},
-      {kPartOfFortune, -5},
-      {kChiron, 0},
-  };
-  for (const Expected& e : expected) EXPECT_EQ(strength.Total(e.object), e.total) << e.object;
+  const std::pair<int, int> totals[] = {{kSaturn, -5 - 5 - 4 - 5},
+                                        {kSun, 5 + 6},
+                                        {kMars, 5 + 5},
+                                        {kVenus, 4 - 5},
+                                        {kMoon, 4 - 4},
+                                        {kMercury, 5},
+                                        {kJupiter, 5},
+                                        {kPartOfFortune, -5},
+                                        {kChiron, 0}};
+  for (const auto& [object, total] : totals) EXPECT_EQ(strength.Total(object), total) << object;
 
   std::vector<StrengthSource> saturn;
   for (const StrengthEntry& e : strength.EntriesOf(kSaturn)) saturn.push_back(e.source);

@@ -43,39 +43,39 @@ TEST(HoraryPartOfFortune, BaselineIsTermSignAndHouse) {
   EXPECT_EQ(score.contributions[1].condition, FortuneCondition::kHouse);
 }
 
+// The Sun 0.2 on is in its heart: no points either way.
 TEST(HoraryPartOfFortune, SeparationsFromOtherObjects) {
-  struct Case {
+  using enum FortuneCondition;
+  const struct {
     int object;
     double ahead;  // degrees past the Part of Fortune at 100
     FortuneCondition condition;
     int points;
-  };
-  const Case cases[] = {
-      {kSun, 8.0, FortuneCondition::kCombust, -5},
-      {kSun, 0.3, FortuneCondition::kCombust, -5},
-      {kSun, 0.2, FortuneCondition::kCombust, 0},  // in its heart: no points either way
-      {kSun, 17.01, FortuneCondition::kFreeOfSunBeams, 5},
-      {kSun, 17.0, FortuneCondition::kFreeOfSunBeams, 0},
-      {kSouthNode, 1.0, FortuneCondition::kSouthNodeConjunct, -3},
-      {kSouthNode, 1.02, FortuneCondition::kSouthNodeConjunct, 0},
-      {kNorthNode, 359.5, FortuneCondition::kNorthNodeConjunct, 3},
-      {kMars, 3.7, FortuneCondition::kMarsConjunct, -5},
-      {kMars, 3.8, FortuneCondition::kMarsConjunct, 0},
-      {kSaturn, 4.9, FortuneCondition::kSaturnConjunct, -5},
-      {kMars, 177.0, FortuneCondition::kMarsOpposite, -4},
-      {kSaturn, 175.5, FortuneCondition::kSaturnOpposite, -4},
-      {kMars, 270.0, FortuneCondition::kMarsSquare, -3},
-      {kSaturn, 94.0, FortuneCondition::kSaturnSquare, -3},
-      {kVenus, 3.9, FortuneCondition::kVenusConjunct, 5},
-      {kJupiter, 5.9, FortuneCondition::kJupiterConjunct, 5},
-      {kJupiter, 6.1, FortuneCondition::kJupiterConjunct, 0},
-      {kVenus, 120.0, FortuneCondition::kVenusTrine, 4},
-      {kJupiter, 245.0, FortuneCondition::kJupiterTrine, 4},
-      {kVenus, 60.0, FortuneCondition::kVenusSextile, 2},
-      {kJupiter, 54.5, FortuneCondition::kJupiterSextile, 2},
-  };
+  } cases[] = {{kSun, 8.0, kCombust, -5},
+               {kSun, 0.3, kCombust, -5},
+               {kSun, 0.2, kCombust, 0},
+               {kSun, 17.01, kFreeOfSunBeams, 5},
+               {kSun, 17.0, kFreeOfSunBeams, 0},
+               {kSouthNode, 1.0, kSouthNodeConjunct, -3},
+               {kSouthNode, 1.02, kSouthNodeConjunct, 0},
+               {kNorthNode, 359.5, kNorthNodeConjunct, 3},
+               {kMars, 3.7, kMarsConjunct, -5},
+               {kMars, 3.8, kMarsConjunct, 0},
+               {kSaturn, 4.9, kSaturnConjunct, -5},
+               {kMars, 177.0, kMarsOpposite, -4},
+               {kSaturn, 175.5, kSaturnOpposite, -4},
+               {kMars, 270.0, kMarsSquare, -3},
+               {kSaturn, 94.0, kSaturnSquare, -3},
+               {kVenus, 3.9, kVenusConjunct, 5},
+               {kJupiter, 5.9, kJupiterConjunct, 5},
+               {kJupiter, 6.1, kJupiterConjunct, 0},
+               {kVenus, 120.0, kVenusTrine, 4},
+               {kJupiter, 245.0, kJupiterTrine, 4},
+               {kVenus, 60.0, kVenusSextile, 2},
+               {kJupiter, 54.5, kJupiterSextile, 2}};
+
   const double baseline = ScorePartOfFortune(FortuneChart(100.0).chart, {}).score;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     HoraryTestChart t = FortuneChart(100.0);
     t.Put(c.object, std::fmod(100.0 + c.ahead, 360.0));
     const PartOfFortuneScore score = ScorePartOfFortune(t.chart, t.options);
@@ -85,16 +85,15 @@ TEST(HoraryPartOfFortune, SeparationsFromOtherObjects) {
 }
 
 TEST(HoraryPartOfFortune, SignPoints) {
-  struct Case {
+  const struct {
     double fortune;
     int points;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {35.0, 5},  {345.0, 5},  {100.0, 4},  {130.0, 4},  {190.0, 4}, {245.0, 4},
       {65.0, 3},  {160.0, 2},  {157.0, 2},  {167.99, 2}, {168.0, 0}, {150.5, 0},
       {15.0, -5}, {215.0, -5}, {275.0, -5}, {305.0, -5},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const HoraryTestChart t = FortuneChart(c.fortune);
     EXPECT_EQ(PointsFor(ScorePartOfFortune(t.chart, t.options), FortuneCondition::kSign), c.points)
         << c.fortune;
@@ -102,12 +101,11 @@ TEST(HoraryPartOfFortune, SignPoints) {
 }
 
 TEST(HoraryPartOfFortune, TermsOfMarsOrSaturn) {
-  struct Case {
+  const struct {
     double fortune;
     int points;
-  };
-  const Case cases[] = {{22.0, -2}, {27.0, -2}, {20.99, 0}, {56.0, -2}, {55.99, -2}, {45.0, 0}};
-  for (const Case& c : cases) {
+  } cases[] = {{22.0, -2}, {27.0, -2}, {20.99, 0}, {56.0, -2}, {55.99, -2}, {45.0, 0}};
+  for (const auto& c : cases) {
     const HoraryTestChart t = FortuneChart(c.fortune);
     const PartOfFortuneScore score = ScorePartOfFortune(t.chart, t.options);
     EXPECT_EQ(PointsFor(score, FortuneCondition::kMaleficTerm), c.points) << c.fortune;
@@ -118,29 +116,21 @@ TEST(HoraryPartOfFortune, TermsOfMarsOrSaturn) {
   }
 }
 
+// 27 Aries is 3 degrees before the 2nd cusp of equal houses from 0 Aries; only
+// option 33, not the planets' option 46, moves it there.
 TEST(HoraryPartOfFortune, HousePointsWithItsOwnFiveDegreeRule) {
-  struct Case {
+  const struct {
     int house;
     float option33;
     float option46;
     double fortune;
     int points;
-  };
-  const Case cases[] = {
-      {6, 0, 0, 100.0, -4},
-      {8, 0, 0, 100.0, -4},
-      {12, 0, 0, 100.0, -5},
-      {3, 0, 0, 100.0, 1},
-      {9, 0, 0, 100.0, 2},
-      {5, 0, 0, 100.0, 3},
-      {10, 0, 0, 100.0, 5},
-      {11, 0, 0, 100.0, 4},
-      // 27 Aries is 3 degrees before the 2nd cusp of equal houses from 0 Aries.
-      {1, 1, 0, 27.0, 3},
-      {1, 0, 0, 27.0, 5},
-      {1, 0, 1, 27.0, 5},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{6, 0, 0, 100.0, -4}, {8, 0, 0, 100.0, -4}, {12, 0, 0, 100.0, -5},
+               {3, 0, 0, 100.0, 1},  {9, 0, 0, 100.0, 2},  {5, 0, 0, 100.0, 3},
+               {10, 0, 0, 100.0, 5}, {11, 0, 0, 100.0, 4}, {1, 1, 0, 27.0, 3},
+               {1, 0, 0, 27.0, 5},   {1, 0, 1, 27.0, 5}};
+
+  for (const auto& c : cases) {
     HoraryTestChart t = FortuneChart(c.fortune);
     t.House(kPartOfFortune, c.house).Option(33, c.option33).Option(46, c.option46);
     EXPECT_EQ(PointsFor(ScorePartOfFortune(t.chart, t.options), FortuneCondition::kHouse), c.points)
@@ -149,19 +139,18 @@ TEST(HoraryPartOfFortune, HousePointsWithItsOwnFiveDegreeRule) {
 }
 
 TEST(HoraryPartOfFortune, AlgolRegulusAndSpica) {
-  struct Case {
+  const struct {
     double fortune;
     float algol_orb;
     FortuneCondition condition;
     int points;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {57.5, 1.5, FortuneCondition::kAlgol, -4},  {57.6, 1.5, FortuneCondition::kAlgol, 0},
       {54.6, 1.5, FortuneCondition::kAlgol, -4},  {54.6, 1.0, FortuneCondition::kAlgol, 0},
       {149.0, 0, FortuneCondition::kRegulus, 6},  {150.7, 0, FortuneCondition::kRegulus, 6},
       {150.71, 0, FortuneCondition::kRegulus, 0}, {203.0, 0, FortuneCondition::kSpica, 5},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     HoraryTestChart t = FortuneChart(c.fortune);
     t.Option(44, c.algol_orb);
     EXPECT_EQ(PointsFor(ScorePartOfFortune(t.chart, t.options), c.condition), c.points)

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "aspects/magi_linkages.h"
-#include "test_messages.h"
+#include "written_lines.h"
 
 namespace kairotex {
 namespace {
@@ -27,12 +27,7 @@ struct MagiReportChart {
     return *this;
   }
   std::vector<std::string> Write() const {
-    test::RecordingMessages messages;
-    ReportBuffer buffer(messages);
-    ReportContext context{chart, options, buffer, nullptr, "Garden party"};
-    WriteMagiAspects(context);
-    const auto& lines = buffer.report_lines();
-    return {lines.begin(), lines.begin() + buffer.report_line_count()};
+    return test::WrittenLines(WriteMagiAspects, chart, options, nullptr, "Garden party");
   }
 };
 
@@ -56,9 +51,8 @@ TEST(MagiAspectsReport, TitleAspectsThenParallels) {
 
 TEST(MagiAspectsReport, MinutesThatRoundToSixtyCarryIntoTheDegrees) {
   const std::pair<double, const char*> cases[] = {
-      {0.0, "   0d 00m"}, {0.5, "   0d 30m"},    {2.999, "   3d 00m"},  {0.991, "   0d 59m"},
-      {1.2, "   1d 12m"}, {0.9917, "   1d 00m"}, {9.9999, "  10d 00m"},
-  };
+      {0.0, "   0d 00m"}, {0.5, "   0d 30m"},    {2.999, "   3d 00m"}, {0.991, "   0d 59m"},
+      {1.2, "   1d 12m"}, {0.9917, "   1d 00m"}, {9.9999, "  10d 00m"}};
   for (const auto& [degrees, text] : cases) EXPECT_EQ(MagiDegreesMinutes(degrees), text);
 }
 

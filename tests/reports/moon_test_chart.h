@@ -4,14 +4,13 @@
 
 #include <cmath>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "chart/chart_state.h"
-#include "chart/platform.h"
 #include "reports/report_context.h"
 #include "settings/name_tables.h"
 #include "settings/options.h"
+#include "written_lines.h"
 
 namespace kairotex::test {
 
@@ -60,20 +59,9 @@ struct MoonTestChart {
     return *this;
   }
 
-  // The lines a report writer appends to a fresh report.
   std::vector<std::string> Write(void (*writer)(ReportContext&)) const {
-    SilentMessages messages;
-    ReportBuffer buffer(messages);
-    ReportContext context{chart, options, buffer};
-    writer(context);
-    const auto& lines = buffer.report_lines();
-    return {lines.begin(), lines.begin() + buffer.report_line_count()};
+    return WrittenLines(writer, chart, options);
   }
-
- private:
-  struct SilentMessages : MessageSink {
-    void ShowMessage(std::string_view, std::string_view, MessageIcon) override {}
-  };
 };
 
 }  // namespace kairotex::test

@@ -61,18 +61,13 @@ TEST(OtherDegrees, WholeDegreesPerLetter) {
   }
 }
 
+// 0, 8.5, 22.5, 149.9, 177.5 and 359.9 are read whole in the report's test.
 TEST(OtherDegrees, WholeClassOfChosenPoints) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const std::pair<double, DegreeClass> cases[] = {
-      {0.0, {'M', 'D', '-', '-', '-', 1, 1}},
-      {8.5, {'F', 'D', '-', '-', '-', 1, 4}},
       {20.0, {'F', 'V', '-', '-', '-', 9, 9}},
-      {22.5, {'M', 'V', 'P', '-', '-', 9, 10}},
       {23.0, {'M', 'V', '-', '-', '-', 9, 10}},
-      {149.9, {'M', 'L', '-', '-', '-', 1, 4}},
-      {177.5, {'M', 'V', '-', '-', '-', 2, 5}},
       {179.9, {'M', 'V', '-', '-', '-', 2, 5}},
-      {359.9, {'M', 'D', '-', '-', '-', 8, 11}},
       // Off the circle the tables give nothing; the signs are those on it.
       {360.0, {' ', ' ', '-', '-', '-', 1, 1}},
       {365.5, {' ', ' ', '-', '-', '-', 1, 3}},
@@ -83,16 +78,15 @@ TEST(OtherDegrees, WholeClassOfChosenPoints) {
 }
 
 TEST(OtherDegrees, DecanatesAndDwadsWrapPastPisces) {
-  struct Case {
+  const struct {
     double lon;
     int decanate, dwad;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {0.0, 1, 1},    {2.49, 1, 1},   {2.5, 1, 2},   {9.99, 1, 4},    {10.0, 5, 5},   {20.0, 9, 9},
       {29.99, 9, 12}, {252.5, 1, 2},  {297.5, 6, 9}, {330.0, 12, 12}, {332.5, 12, 1}, {340.0, 4, 4},
       {350.0, 8, 8},  {357.5, 8, 11}, {370.0, 5, 5}, {-1e-20, 1, 1},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(DecanateSign(c.lon), c.decanate) << c.lon;
     EXPECT_EQ(DwadSign(c.lon), c.dwad) << c.lon;
   }

@@ -24,22 +24,17 @@ TEST(PrintPages, ALineLongerThanOption51MakesTheTextWide) {
   EXPECT_FALSE(IsWideText({"short", line80}, 80));
   EXPECT_TRUE(IsWideText({"short", line80 + "x", ""}, 80));
   EXPECT_FALSE(IsWideText({}, 0));
-  EXPECT_EQ(PrintPointSize(true), 10);
-  EXPECT_EQ(PrintPointSize(false), 12);
 }
 
+// No empty page after a full last page; a count the counter never reaches
+// (below 1 or not whole) gives one page.
 TEST(PrintPages, Option49LinesToAPage) {
   const struct {
     int line_count;
     float option49;
     std::vector<size_t> page_sizes;
-  } cases[] = {
-      {120, 60, {60, 60}},  // no empty page after a full last page
-      {121, 60, {60, 60, 1}}, {3, 1, {1, 1, 1}},
-      {100, 0, {100}},  // a count the counter never reaches
-      {100, -5, {100}},       {100, 49.5f, {100}},
-      {0, 49, {0}},
-  };
+  } cases[] = {{120, 60, {60, 60}}, {121, 60, {60, 60, 1}}, {3, 1, {1, 1, 1}}, {100, 0, {100}},
+               {100, -5, {100}},    {100, 49.5f, {100}},    {0, 49, {0}}};
   for (const auto& c : cases) {
     Lines lines;
     for (int i = 0; i < c.line_count; ++i) lines.push_back(std::to_string(i));

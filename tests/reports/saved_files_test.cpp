@@ -1,10 +1,10 @@
 // The saved data file, the proposed file name and the print file.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <string>
+#include <utility>
 
 #include "reports/saved_data_file.h"
 #include "settings/safe_file_write.h"
@@ -17,14 +17,30 @@ namespace {
 namespace fs = std::filesystem;
 
 void AppendLines(ReportBuffer& buffer, int count) {
-  std::vector<std::string> lines;
-  for (int i = 1; i <= count; ++i) {
-    char line[16];
-    std::snprintf(line, sizeof line, "L%d", i);
-    lines.emplace_back(line);
-  }
-  buffer.AppendLines(lines);
+  for (int i = 1; i <= count; ++i) buffer.AppendLines({"L" + std::to_string(i)});
 }
+
+struct Buffered {
+  test::RecordingMessages messages;
+  ReportBuffer buffer{messages};
+  test::RecordingView view;
+
+  // Reports of 2 and then 1 line, the first shown, the second shown when asked.
+  void TwoReports(bool show_second) {
+    buffer.StartReport();
+    AppendLines(buffer, 2);
+    buffer.ShowReport(view, "");
+    buffer.StartReport();
+    AppendLines(buffer, 1);
+    if (show_second) buffer.ShowReport(view, "");
+  }
+  void ExpectOneMessage(const std::string& text, const std::string& title) const {
+    ASSERT_EQ(messages.all.size(), 1u);
+    EXPECT_EQ(messages.all[0].text, text);
+    EXPECT_EQ(messages.all[0].title, title);
+    EXPECT_EQ(messages.all[0].icon, MessageIcon::kExclamation);
+  }
+};
 
 // The file's CR LF lines, and for each form-feed line the index of the
 // buffer line it follows.
@@ -48,47 +64,42 @@ std::vector<int> FormFeedPositions(const std::string& text) {
   return after;
 }
 
+// The title up to its first blank or its 8th character, then cleaned of the
+// characters a file name cannot hold.
 TEST(SavedDataFile, ProposedName) {
-  struct Case {
-    const char* title;
-    const char* name;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"SMITH WEDDING - election chart", "SMITH.DOC"},
       {"Wednesday meeting - election chart", "Wednesda.DOC"},
       {"Now", "Now.DOC"},
-      {"Abcdefg hij - election chart", "Abcdefg.DOC"},   // blank at position 8
-      {"Abcdefgh ij - election chart", "Abcdefgh.DOC"},  // blank at position 9
-      {"A:B*C?D\"E - election chart", "ABCD.DOC"},       // cut first, then cleaned
+      {"Abcdefg hij - election chart", "Abcdefg.DOC"},
+      {"Abcdefgh ij - election chart", "Abcdefgh.DOC"},
+      {"A:B*C?D\"E - election chart", "ABCD.DOC"},
       {"x/y z - election chart", "xy.DOC"},
       {"<a|b>\\c - election chart", "abc.DOC"},
       {"Ab\tcd ef", "Abcd.DOC"},
-      {"", ".DOC"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ProposedDataFileName(c.title), c.name) << c.title;
+      {"", ".DOC"}};
+  for (const auto& [title, name] : cases) EXPECT_EQ(ProposedDataFileName(title), name) << title;
 }
 
+// The spare slot is the last line and can be a multiple; a step below 1 gives
+// only the closing form feed; 3.5 lines go to 4 and 2.5 to 2.
 TEST(SavedDataFile, FormFeedLinesByOption50) {
-  struct Case {
+  const struct {
     int lines;
     float option50;
     std::vector<int> form_feeds_after;
-  };
-  const Case cases[] = {
-      {130, 61, {60, 120, 130}},
-      {10, 3, {2, 4, 6, 8, 10, 10}},  // the spare slot is line 10 and a multiple
-      {3, 2, {1, 2, 3, 3}},
-      {5, 1, {5}},  // a step of 0: only the closing form feed
-      {5, 0, {5}},
-      {5, -4, {5}},
-      {9, 4.5f, {4, 8, 9}},        // 3.5 lines go to 4
-      {9, 3.5f, {2, 4, 6, 8, 9}},  // 2.5 lines go to 2
-  };
-  for (const Case& c : cases) {
-    test::RecordingMessages messages;
-    ReportBuffer buffer(messages);
-    AppendLines(buffer, c.lines);
-    const std::string text = DataFileText(buffer, c.option50);
+  } cases[] = {{130, 61, {60, 120, 130}},
+               {10, 3, {2, 4, 6, 8, 10, 10}},
+               {3, 2, {1, 2, 3, 3}},
+               {5, 1, {5}},
+               {5, 0, {5}},
+               {5, -4, {5}},
+               {9, 4.5f, {4, 8, 9}},
+               {9, 3.5f, {2, 4, 6, 8, 9}}};
+  for (const auto& c : cases) {
+    Buffered b;
+    AppendLines(b.buffer, c.lines);
+    const std::string text = DataFileText(b.buffer, c.option50);
     EXPECT_EQ(FormFeedPositions(text), c.form_feeds_after) << c.lines << " " << c.option50;
     EXPECT_EQ(text.rfind("L1\r\nL2\r\n", 0), 0u);
     EXPECT_EQ(text.substr(text.size() - 5), "\r\n\f\r\n");
@@ -96,83 +107,58 @@ TEST(SavedDataFile, FormFeedLinesByOption50) {
 }
 
 TEST(SavedDataFile, SavesEveryBufferedLine) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
-  test::RecordingView view;
-  buffer.StartReport();
-  AppendLines(buffer, 2);
-  buffer.ShowReport(view, "");
-  buffer.StartReport();
-  AppendLines(buffer, 1);
-
+  Buffered b;
+  b.TwoReports(false);
   const std::string path = test::MakeTempDir("save") + "/SMITH.DOC";
-  ASSERT_TRUE(SaveDataFile(path, buffer, 61, messages));
+  ASSERT_TRUE(SaveDataFile(path, b.buffer, 61, b.messages));
   EXPECT_EQ(test::ReadText(path), "L1\r\nL2\r\n\r\nL1\r\n\r\n\f\r\n");
-  EXPECT_TRUE(messages.all.empty());
+  EXPECT_TRUE(b.messages.all.empty());
 }
 
 TEST(SavedDataFile, EmptyBufferWritesNothing) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
+  Buffered b;
   const std::string path = test::MakeTempDir("save-empty") + "/EMPTY.DOC";
-  EXPECT_FALSE(SaveDataFile(path, buffer, 61, messages));
+  EXPECT_FALSE(SaveDataFile(path, b.buffer, 61, b.messages));
   EXPECT_FALSE(fs::exists(path));
-  ASSERT_EQ(messages.all.size(), 1u);
-  EXPECT_EQ(messages.all[0].text, "No data to write to file.");
-  EXPECT_EQ(messages.all[0].title, "Information");
-  EXPECT_EQ(messages.all[0].icon, MessageIcon::kExclamation);
+  b.ExpectOneMessage("No data to write to file.", "Information");
 }
 
 TEST(SavedDataFile, FailedWriteKeepsTheOldFile) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
-  AppendLines(buffer, 3);
+  Buffered b;
+  AppendLines(b.buffer, 3);
   const std::string path = test::MakeTempDir("save-fail") + "/OLD.DOC";
   std::ofstream(path, std::ios::binary) << "earlier report\r\n";
   fs::create_directory(ReplacementScratchPath(path));
 
-  EXPECT_FALSE(SaveDataFile(path, buffer, 61, messages));
+  EXPECT_FALSE(SaveDataFile(path, b.buffer, 61, b.messages));
   EXPECT_EQ(test::ReadText(path), "earlier report\r\n");
-  ASSERT_EQ(messages.all.size(), 1u);
-  EXPECT_NE(messages.all[0].text.find(path), std::string::npos);
-  EXPECT_EQ(messages.all[0].title, "Warning!");
+  ASSERT_EQ(b.messages.all.size(), 1u);
+  EXPECT_NE(b.messages.all[0].text.find(path), std::string::npos);
+  EXPECT_EQ(b.messages.all[0].title, "Warning!");
 }
 
 TEST(PrintFile, PageAndDataGoToPrntFile) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
-  test::RecordingView view;
+  Buffered b;
   const std::string dir = test::MakeTempDir("print");
   const std::string print_file = dir + "/PRNTFILE.XXX";
-
-  buffer.StartReport();
-  EXPECT_FALSE(WriteReportPrintFile(dir, buffer, messages));  // empty report: nothing
+  b.buffer.StartReport();
+  EXPECT_FALSE(WriteReportPrintFile(dir, b.buffer, b.messages));  // empty report: nothing
   EXPECT_FALSE(fs::exists(print_file));
-  EXPECT_TRUE(messages.all.empty());
 
-  AppendLines(buffer, 2);
-  buffer.ShowReport(view, "");
-  buffer.StartReport();
-  AppendLines(buffer, 1);
-  buffer.ShowReport(view, "");
-
-  ASSERT_TRUE(WriteReportPrintFile(dir, buffer, messages));
+  b.TwoReports(true);
+  ASSERT_TRUE(WriteReportPrintFile(dir, b.buffer, b.messages));
   EXPECT_EQ(test::ReadText(print_file), "L1\r\n\r\n\r\n");
-  ASSERT_TRUE(WriteDataPrintFile(dir, buffer, messages));
+  ASSERT_TRUE(WriteDataPrintFile(dir, b.buffer, b.messages));
   EXPECT_EQ(test::ReadText(print_file), "L1\r\nL2\r\n\r\nL1\r\n\r\n\r\n");
-  EXPECT_TRUE(messages.all.empty());
+  EXPECT_TRUE(b.messages.all.empty());
 }
 
 TEST(PrintFile, EmptyBufferHasNoDataToPrint) {
-  test::RecordingMessages messages;
-  ReportBuffer buffer(messages);
+  Buffered b;
   const std::string dir = test::MakeTempDir("print-empty");
-  EXPECT_FALSE(WriteDataPrintFile(dir, buffer, messages));
+  EXPECT_FALSE(WriteDataPrintFile(dir, b.buffer, b.messages));
   EXPECT_FALSE(fs::exists(dir + "/PRNTFILE.XXX"));
-  ASSERT_EQ(messages.all.size(), 1u);
-  EXPECT_EQ(messages.all[0].text, "No data to print.");
-  EXPECT_EQ(messages.all[0].title, "Information");
-  EXPECT_EQ(messages.all[0].icon, MessageIcon::kExclamation);
+  b.ExpectOneMessage("No data to print.", "Information");
 }
 
 }  // namespace

@@ -1,21 +1,17 @@
 // The user's data folder, filled from the delivered files on first start and
 // never overwritten.
+#include "settings/data_folders.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
-#include "settings/data_folders.h"
 #include "test_paths.h"
 
 namespace kairotex {
 namespace {
 namespace fs = std::filesystem;
-
-void Write(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class DataFolders : public ::testing::Test {
  protected:
@@ -24,8 +20,8 @@ class DataFolders : public ::testing::Test {
     delivered = root + "/share/kairotex";
     user = root + "/home/.local/share/kairotex";
     fs::create_directories(delivered);
-    Write(delivered + "/OPTIONS.OPT", "delivered options\r\n");
-    Write(delivered + "/NATAL.ORB", "delivered orbs\r\n");
+    test::WriteText(delivered + "/OPTIONS.OPT", "delivered options\r\n");
+    test::WriteText(delivered + "/NATAL.ORB", "delivered orbs\r\n");
     fs::create_directories(delivered + "/a-folder");  // not a delivered file
   }
   void TearDown() override { fs::remove_all(root); }
@@ -41,16 +37,17 @@ TEST_F(DataFolders, FirstStartCopiesEveryDeliveredFile) {
   EXPECT_FALSE(fs::exists(user + "/OPTIONS.OPT.new"));
 }
 
+// A user's file is never overwritten; a later start with a new delivered
+// file adds only that one.
 TEST_F(DataFolders, AUsersFileIsNeverOverwritten) {
   fs::create_directories(user);
-  Write(user + "/OPTIONS.OPT", "my edited options\r\n");
+  test::WriteText(user + "/OPTIONS.OPT", "my edited options\r\n");
   std::string error;
   ASSERT_TRUE(CopyMissingDeliveredFiles(delivered, user, &error)) << error;
   EXPECT_EQ(test::ReadText(user + "/OPTIONS.OPT"), "my edited options\r\n");
   EXPECT_EQ(test::ReadText(user + "/NATAL.ORB"), "delivered orbs\r\n");
-  // A later start with a new delivered file adds only that one.
-  Write(delivered + "/HINTS.HLP", "hints\r\n");
-  Write(delivered + "/NATAL.ORB", "new delivered orbs\r\n");
+  test::WriteText(delivered + "/HINTS.HLP", "hints\r\n");
+  test::WriteText(delivered + "/NATAL.ORB", "new delivered orbs\r\n");
   ASSERT_TRUE(CopyMissingDeliveredFiles(delivered, user, &error)) << error;
   EXPECT_EQ(test::ReadText(user + "/HINTS.HLP"), "hints\r\n");
   EXPECT_EQ(test::ReadText(user + "/NATAL.ORB"), "delivered orbs\r\n");
@@ -59,7 +56,7 @@ TEST_F(DataFolders, AUsersFileIsNeverOverwritten) {
 TEST_F(DataFolders, AMissingDeliveredFolderIsSaid) {
   std::string error;
   EXPECT_FALSE(CopyMissingDeliveredFiles(root + "/nowhere", user, &error));
-  EXPECT_NE(error.find("nowhere"), std::string::npos) << error;
+  EXPECT_NE(error.find(root + "/nowhere"), std::string::npos) << error;
 }
 
 TEST_F(DataFolders, UserFolderFollowsXdgDataHomeThenHome) {
@@ -75,8 +72,14 @@ TEST_F(DataFolders, UserFolderFollowsXdgDataHomeThenHome) {
   EXPECT_EQ(UserDataDir(), user);
   // A folder given on the command line is used as it is.
   EXPECT_EQ(ResolveProgramDir("/given/folder", nullptr), "/given/folder");
-  if (saved_xdg) setenv("XDG_DATA_HOME", xdg.c_str(), 1); else unsetenv("XDG_DATA_HOME");
-  if (saved_home) setenv("HOME", home.c_str(), 1); else unsetenv("HOME");
+  if (saved_xdg)
+    setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
+  if (saved_home)
+    setenv("HOME", home.c_str(), 1);
+  else
+    unsetenv("HOME");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
 
 #include "settings/data_file_error.h"
 #include "settings/numeric_line.h"
@@ -14,37 +16,28 @@ namespace kairotex {
 namespace {
 
 TEST(NumericLine, OnlyTheFirstSevenCharactersCount) {
-  struct Case {
-    const char* line;
-    double value;
-  };
-  const Case cases[] = {
-      {"  12.5 orb of the sextile", 12.5},
-      {"orbs of everything", 0},
-      {"1234567890", 1234567},
-      {"-3     zone", -3},
-      {"+4.25  x", 4.25},
-      {"\t7.5", 7.5},
-      {"", 0},
-      {"5.5.5", 5.5},
-      {"-", 0},
-      {"66     latitude 66.00", 66},
-  };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(ReadNumericField(c.line), c.value) << c.line;
+  const std::pair<const char*, double> cases[] = {{"  12.5 orb of the sextile", 12.5},
+                                                  {"orbs of everything", 0},
+                                                  {"1234567890", 1234567},
+                                                  {"-3     zone", -3},
+                                                  {"+4.25  x", 4.25},
+                                                  {"\t7.5", 7.5},
+                                                  {"", 0},
+                                                  {"5.5.5", 5.5},
+                                                  {"-", 0},
+                                                  {"66     latitude 66.00", 66}};
+  for (const auto& [line, value] : cases) EXPECT_DOUBLE_EQ(ReadNumericField(line), value) << line;
 }
 
-class OptionsFile : public ::testing::Test {
- protected:
-  void Write(const std::string& text) {
-    dir = test::MakeTempDir("options");
-    std::ofstream(dir + "/OPTIONS.OPT", std::ios::binary) << text;
-  }
-  std::string dir;
-};
+std::string OptionsDirWith(const std::string& text) {
+  const std::string dir = test::MakeTempDir("options");
+  test::WriteText(dir + "/OPTIONS.OPT", text);
+  return dir;
+}
 
 // The list of option lines ends at its first empty line, as always, but the
 // user is told which options were never read.
-TEST_F(OptionsFile, AnEarlyEndIsReportedWithTheFirstLineNotRead) {
+TEST(OptionsFile, AnEarlyEndIsReportedWithTheFirstLineNotRead) {
   std::string whole;
   for (int i = 1; i <= 130; ++i) whole += std::to_string(i) + "\r\n";
   struct Case {
@@ -62,28 +55,25 @@ TEST_F(OptionsFile, AnEarlyEndIsReportedWithTheFirstLineNotRead) {
       {whole, 130, ""},
   };
   for (const Case& c : cases) {
-    Write(c.text);
+    const std::string dir = OptionsDirWith(c.text);
     OptionsTable options;
     options[6] = 99;
     const OptionsFileReport report = LoadOptions(dir, options);
     EXPECT_EQ(report.lines_read, c.lines_read);
-    if (c.warning.empty()) {
-      EXPECT_EQ(report.warning, "");
-    } else {
-      EXPECT_EQ(report.warning.rfind(dir + "/OPTIONS.OPT" + c.warning, 0), 0u) << report.warning;
-    }
-    if (c.lines_read == 4) EXPECT_EQ(options[6], 99.0f);  // beyond the last line read: kept
+    const std::string want = c.warning.empty() ? "" : dir + "/OPTIONS.OPT" + c.warning;
+    EXPECT_EQ(report.warning.substr(0, want.size()), want);
+    EXPECT_EQ(report.warning.empty(), want.empty()) << report.warning;
+    EXPECT_EQ(options[6], c.lines_read >= 6 ? 6.0f : 99.0f);  // beyond the last line read: kept
   }
 }
 
-TEST_F(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
+TEST(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
   std::string text;
   for (int i = 1; i <= 131; ++i) text += std::to_string(i) + "\r\n";
-  Write(text);
   OptionsTable options;
   options[1] = 42;
   try {
-    LoadOptions(dir, options);
+    LoadOptions(OptionsDirWith(text), options);
     ADD_FAILURE() << "131 lines accepted";
   } catch (const DataFileError& e) {
     EXPECT_EQ(e.line(), 131);
@@ -91,18 +81,17 @@ TEST_F(OptionsFile, MoreThan130LinesIsRefusedAndTheTableKept) {
   EXPECT_EQ(options[1], 42.0f);
 }
 
-TEST_F(OptionsFile, AMissingFileOrAFolderIsNamed) {
-  OptionsTable options;
-  const std::string empty_dir = test::MakeTempDir("no-options");
-  for (bool folder : {false, true}) {
-    if (folder) std::filesystem::create_directory(empty_dir + "/OPTIONS.OPT");
+TEST(OptionsFile, AMissingFileOrAFolderIsNamed) {
+  const std::string dir = test::MakeTempDir("no-options");
+  for (const char* words : {"file not found", "is a folder, not a file"}) {
+    OptionsTable options;
     try {
-      LoadOptions(empty_dir, options);
-      ADD_FAILURE() << "accepted";
+      LoadOptions(dir, options);
+      ADD_FAILURE() << "accepted: " << words;
     } catch (const DataFileError& e) {
-      EXPECT_EQ(std::string(e.what()), empty_dir + "/OPTIONS.OPT: " +
-                                           (folder ? "is a folder, not a file" : "file not found"));
+      EXPECT_EQ(std::string(e.what()), dir + "/OPTIONS.OPT: " + words);
     }
+    std::filesystem::create_directory(dir + "/OPTIONS.OPT");
   }
 }
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <utility>
 
 #include "test_paths.h"
 
@@ -11,40 +11,31 @@ namespace kairotex {
 namespace {
 
 TEST(UserName, FirstLineWithoutItsLineEnd) {
-  struct Case {
-    const char* content;
-    const char* name;
-  };
-  const Case cases[] = {
-      {"Jane Doe\r\nsecond line\r\n", "Jane Doe"},
-      {"Jane Doe\n", "Jane Doe"},
-      {"No line end", "No line end"},
-      {"", ""},
-      {"\r\nJane", ""},
-  };
   const std::string dir = test::MakeTempDir("myname");
-  for (const Case& c : cases) {
-    std::ofstream(dir + "/MYNAME", std::ios::binary | std::ios::trunc) << c.content;
-    EXPECT_EQ(ReadUserName(dir + "/MYNAME"), c.name) << c.content;
+  const std::pair<const char*, const char*> cases[] = {{"Jane Doe\r\nsecond line\r\n", "Jane Doe"},
+                                                       {"Jane Doe\n", "Jane Doe"},
+                                                       {"No line end", "No line end"},
+                                                       {"", ""},
+                                                       {"\r\nJane", ""}};
+  for (const auto& [content, name] : cases) {
+    test::WriteText(dir + "/MYNAME", content);
+    EXPECT_EQ(ReadUserName(dir + "/MYNAME"), name) << content;
   }
   EXPECT_EQ(ReadUserName(dir + "/NOSUCHFILE"), "");
   EXPECT_EQ(ReadUserName(dir), "");  // a folder, not a file
 }
 
 TEST(UserName, TitleTextByZodiacOption) {
-  struct Case {
-    float option123;
-    const char* title;
-  };
-  const Case cases[] = {
+  const std::pair<float, const char*> cases[] = {
       {0, "Jane KAIROTEX (Tropical zodiac) - "},
       {1, "Jane KAIROTEX (Sidereal zodiac - SVP) - "},
       {2, "Jane KAIROTEX (Sidereal zodiac - Ayanamsa) - "},
       {3, "Jane KAIROTEX "},
       {0.5f, "Jane KAIROTEX "},
-      {-1, "Jane KAIROTEX "},
-  };
-  for (const Case& c : cases) EXPECT_EQ(BuildTitleText("Jane", c.option123), c.title);
+      {-1, "Jane KAIROTEX "}};
+  for (const auto& [option123, title] : cases) {
+    EXPECT_EQ(BuildTitleText("Jane", option123), title) << option123;
+  }
   EXPECT_EQ(BuildTitleText("", 0), " KAIROTEX (Tropical zodiac) - ");
 }
 
