@@ -65,14 +65,9 @@ void ApplyPartOfFortune(ChartState& s, const OptionsTable& o) {
 }
 
 void ApplyZodiac(ChartState& s, const OptionsTable& o) {
-  double shift = 0;
-  if (o[123] == 1.0f) {
-    shift = s.SvpOffset;
-  } else if (o[123] == 2.0f) {
-    shift = -s.AyanamsaOffset;
-  } else {
-    return;
-  }
+  const Zodiac zodiac = ZodiacOf(o);
+  if (zodiac == Zodiac::kTropical) return;
+  const double shift = zodiac == Zodiac::kSiderealSvp ? s.SvpOffset : -s.AyanamsaOffset;
   for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = Normalize360(s.CuspComputed[k] + shift);
   for (int i = 1; i <= ObjectCount; ++i) s.ObjectLon[i] = Normalize360(s.ObjectLon[i] + shift);
   s.MeanNode = Normalize360(s.MeanNode + shift);

@@ -34,8 +34,7 @@ void PrintChartHeader(const WheelPaint& paint, double left, double top) {
   // The page names a sidereal zodiac on a line of its own below the heading.
   std::array<std::string, kHeadingLines + 1> lines;
   for (int i = 1; i <= kHeadingLines; ++i) lines[i - 1] = paint.chart.ChartHeading[i];
-  // Only 1 and 2 shift the zodiac; any other value leaves it tropical.
-  const bool sidereal = paint.options[123] == 1.0f || paint.options[123] == 2.0f;
+  const bool sidereal = ZodiacOf(paint.options) != Zodiac::kTropical;
   if (sidereal) lines[kHeadingLines] = "Sidereal";
   WriteLines(paint, left, top,
              std::span(lines).first(sidereal ? kHeadingLines + 1 : kHeadingLines));

@@ -15,6 +15,16 @@ struct OptionsTable {
   float& operator[](int index) { return values.at(index); }
 };
 
+// The zodiac of option 123: only the exact values 1 and 2 are sidereal; any
+// other value leaves the chart tropical.
+enum class Zodiac { kTropical, kSiderealSvp, kSiderealAyanamsa };
+
+inline Zodiac ZodiacOf(const OptionsTable& options) {
+  if (options[123] == 1.0f) return Zodiac::kSiderealSvp;
+  if (options[123] == 2.0f) return Zodiac::kSiderealAyanamsa;
+  return Zodiac::kTropical;
+}
+
 // What reading OPTIONS.OPT found: the option lines read and, when the file
 // ends before option 130, a warning naming the file and the first line not read.
 struct OptionsFileReport {
