@@ -1,11 +1,6 @@
-// Charts for the wheel tests: the delivered options and data tables, charts
-// set up by hand (cusps and positions, houses found by the chart engine) and
-// charts cast by the calculation driver.
+// Charts for the wheel tests: the delivered options and tables, charts set
+// up by hand (houses found by the chart engine) or cast by the driver.
 #pragma once
-
-#include <array>
-#include <initializer_list>
-#include <utility>
 
 #include "chart/angles.h"
 #include "chart/calculate_chart.h"
@@ -17,59 +12,48 @@
 
 namespace kairotex::test {
 
+// Angle in degrees [0, 360) of a point.
+inline double AngleOf(double x, double y) {
+  const double a = std::atan2(y, x) * 180.0 / 3.14159265358979323846;
+  return a < 0 ? a + 360.0 : a;
+}
+
 inline const ChartProgram& DeliveredProgram() {
   static const ChartProgram program = LoadChartProgram(DataDir(), RegionalFormat{});
   return program;
 }
 
-// Equal houses from the given Ascendant, every object parked at its own
-// place (22.5 degrees apart from 7 degrees on), then the given objects moved.
+// Equal houses from the Ascendant, the objects 22.5 degrees apart from 7 on,
+// then the given ones moved.
 inline ChartState HandChart(double ascendant,
                             std::initializer_list<std::pair<int, double>> moved = {}) {
   ChartState chart;
   for (int i = 1; i <= 12; ++i) chart.CuspWheel[i] = Normalize360(ascendant + 30.0 * (i - 4));
-  for (int object = 1; object <= ObjectCount; ++object) {
+  for (int object = 1; object <= ObjectCount; ++object)
     chart.ObjectPos[object] = 7.0 + 22.5 * (object - 1);
-  }
   for (const auto& [object, position] : moved) chart.ObjectPos[object] = position;
   for (int i = 1; i <= 7; ++i) chart.ChartHeading[i] = "heading line " + std::to_string(i);
   FindHousePositions(chart);
   return chart;
 }
 
-// Cusps given in house order 1..12.
-inline void SetCusps(ChartState& chart, const std::array<double, 12>& by_house) {
-  for (int house = 1; house <= 12; ++house) {
-    chart.CuspWheel[(house + 2) % 12 + 1] = by_house[house - 1];
-  }
-  FindHousePositions(chart);
-}
-
-// A chart of the declination view with the given wheel angles.
+// A declination view chart with the given wheel angles.
 inline ChartState DeclinationChart(std::initializer_list<std::pair<int, double>> angles) {
-  ChartState chart = HandChart(0.0);
+  ChartState chart = HandChart(0.0, angles);
   chart.DeclinationMode = true;
   for (int i = 1; i <= 12; ++i) chart.CuspWheel[i] = kFixedCusps[i];
-  for (const auto& [object, angle] : angles) chart.ObjectPos[object] = angle;
-  chart.ChartHeading[1] = "Test - declinations";
   FindHousePositions(chart);
   return chart;
 }
 
-// The chart of a moment at Greenwich (universal time) cast by the driver.
+// A moment at Greenwich (universal time) at latitude 51n29, cast by the driver.
 inline ChartState CastChart(int year, int month, int day, int hour24, int minute,
                             const ChartSettings& settings) {
-  ElectionData election;
-  election.Name = "Test";
-  election.Year = static_cast<int16_t>(year);
-  election.Month = static_cast<int16_t>(month);
-  election.Day = static_cast<int16_t>(day);
-  election.Hour = static_cast<int16_t>(TwelveHourClockHour(hour24));
-  election.Minute = static_cast<int16_t>(minute);
-  election.PmFlag = hour24 >= 12 ? 1 : 0;
-  election.Zone = 0;
-  election.LatDegrees = 51;
-  election.LatMinutes = 29;
+  // clang-format off
+  const ElectionData election{.Month = int16_t(month), .Day = int16_t(day), .Year = int16_t(year),
+      .Hour = int16_t(TwelveHourClockHour(hour24)), .Minute = int16_t(minute),
+      .PmFlag = int16_t(hour24 >= 12), .LatDegrees = 51, .LatMinutes = 29, .Name = "Test"};
+  // clang-format on
   const FixedClock clock({year, month, day, hour24, minute, 0}, DeliveredProgram().options[18]);
   RecordingMessages messages;
   ChartState chart;
@@ -82,16 +66,11 @@ struct WheelCase {
   ChartState chart;
   OptionsTable options = DeliveredProgram().options;
   int16_t style = kAmericanStyle;
-  bool chart_exists = true;
-  bool print_background = false;
+  bool chart_exists = true, print_background = false;
 
   // Options changed for this case, as {option number, value}.
   WheelCase& Set(std::initializer_list<std::pair<int, float>> changed) {
     for (const auto& [option, value] : changed) options[option] = value;
-    return *this;
-  }
-  WheelCase& Style(int16_t wheel_style) {
-    style = wheel_style;
     return *this;
   }
   WheelInputs Inputs() const {
@@ -109,10 +88,5 @@ struct WheelCase {
     return surface;
   }
 };
-
-// The one glyph of an object in the planet glyph font of the window.
-inline std::vector<DrawnText> ObjectGlyphs(const RecordingSurface& surface, int object) {
-  return surface.TextsOfCode(223 + object);
-}
 
 }  // namespace kairotex::test

@@ -1,4 +1,4 @@
-// The window's drawing on a device area, the text size rule and the page layout.
+// The window's drawing on a device area, the text and line size rules and the page layout.
 #include "chartview/qt/device_scale.h"
 
 #include <gtest/gtest.h>
@@ -8,61 +8,40 @@
 namespace kairotex {
 namespace {
 
-TEST(WindowDrawing, IsAsWideAsThePixelsAndShortenedByTheVerticalFactor) {
+TEST(WindowScale, DrawingTextAndLinesFollowTheWheel) {
+  // As wide as the pixels, shortened by the vertical factor: 4:3 in 929 x 720.
   const DrawingSize drawing = WindowDrawingSize(929, 720);
-  EXPECT_DOUBLE_EQ(drawing.width, 929);
-  EXPECT_DOUBLE_EQ(drawing.height, 720 * 0.9675);
-  // The window's client area holds the 4:3 drawing.
-  EXPECT_NEAR(drawing.height / drawing.width, 0.75, 0.001);
-}
-
-TEST(WindowText, APointIsFourThirdsOfAPixelOnTheLargeWindow) {
+  EXPECT_TRUE(drawing.width == 929 && drawing.height == 720 * 0.9675);
   EXPECT_NEAR(WindowPixelsPerPoint(929, 720), 4.0 / 3.0, 0.002);
-}
-
-TEST(WindowText, GrowsWithTheWheel) {
   const double base = WindowPixelsPerPoint(1024, 768);
   EXPECT_NEAR(base, 1.42, 0.01);  // 10 points are about 14 pixels
   EXPECT_NEAR(WindowPixelsPerPoint(2048, 1536), 2 * base, 1e-12);
-  // A wider area shows the same wheel: the height decides.
-  EXPECT_NEAR(WindowPixelsPerPoint(3000, 768), base, 1e-12);
-  // A tall area's wheel follows its width (StartScale 244).
-  EXPECT_NEAR(WindowPixelsPerPoint(488, 2000), 4.0 / 3.0 * 600.0 / 929.0, 1e-12);
+  EXPECT_NEAR(WindowPixelsPerPoint(3000, 768), base, 1e-12);  // a wider area: the same wheel
+  EXPECT_NEAR(WindowPixelsPerPoint(488, 2000), 4.0 / 3.0 * 600.0 / 929.0, 1e-12);  // by its width
+  // Lines three quarters of a point in whole pixels, at least one.
+  const std::pair<double, double> widths[] = {{0.5, 1}, {base, 1}, {2 * base, 2}, {600.0 / 72, 6}};
+  for (const auto& [pixels_per_point, width] : widths) {
+    EXPECT_DOUBLE_EQ(LineWidthPixels(pixels_per_point), width) << pixels_per_point;
+  }
 }
 
-TEST(LineWidth, ThreeQuartersOfAPointInWholePixelsButAtLeastOne) {
-  EXPECT_DOUBLE_EQ(LineWidthPixels(4.0 / 3.0), 1.0);
-  EXPECT_DOUBLE_EQ(LineWidthPixels(WindowPixelsPerPoint(1024, 768)), 1.0);
-  EXPECT_DOUBLE_EQ(LineWidthPixels(WindowPixelsPerPoint(2048, 1536)), 2.0);
-  EXPECT_DOUBLE_EQ(LineWidthPixels(600.0 / 72.0), 6.0);  // 6.25
-  EXPECT_DOUBLE_EQ(LineWidthPixels(0.5), 1.0);
-}
-
-// A4 at 1200 dots per inch inside quarter-inch margins.
-const QRectF kA4Printable(0, 0, (210.0 - 12.7) / 25.4 * 1200, (297.0 - 12.7) / 25.4 * 1200);
-
-TEST(PageLayout, FullPageHasTheShapeOfAnEightByTenAndAHalfInchArea) {
-  const QRectF area = FullPageArea(kA4Printable);
-  EXPECT_NEAR(area.width() / area.height(), 8.0 / 10.5, 1e-12);
-  EXPECT_DOUBLE_EQ(area.width(), kA4Printable.width());  // A4 is the narrower
-  EXPECT_DOUBLE_EQ(area.top(), 0);
-  EXPECT_LE(area.bottom(), kA4Printable.bottom());
-  // Points keep their proportion to the area: 576 across.
-  EXPECT_NEAR(FullPagePixelsPerPoint(area) * 576, area.width(), 1e-9);
-}
-
-TEST(PageLayout, FullPageOnAWidePrintableAreaIsCentredAcross) {
-  const QRectF area = FullPageArea(QRectF(0, 0, 2000, 1000));
-  EXPECT_DOUBLE_EQ(area.height(), 1000);
-  EXPECT_NEAR(area.center().x(), 1000, 1e-9);
-}
-
-TEST(PageLayout, HalfPageIsTheWindowInTheTopHalf) {
-  const QRectF area = HalfPageArea(kA4Printable);
-  EXPECT_NEAR(area.width() / area.height(), 1024.0 / 768.0 * kWindowVerticalFactor, 1e-12);
-  EXPECT_DOUBLE_EQ(area.top(), 0);
-  EXPECT_LE(area.bottom(), kA4Printable.height() / 2 + 1e-9);
-  EXPECT_NEAR(area.center().x(), kA4Printable.center().x(), 1e-9);
+TEST(PageLayout, FullPageIsAnEightByTenAndAHalfInchAreaHalfPageTheWindowInTheTopHalf) {
+  // A4 at 1200 dots per inch inside quarter-inch margins: narrower than 8 x 10.5.
+  const QRectF a4(0, 0, (210.0 - 12.7) / 25.4 * 1200, (297.0 - 12.7) / 25.4 * 1200);
+  const QRectF full = FullPageArea(a4);
+  EXPECT_NEAR(full.width() / full.height(), 8.0 / 10.5, 1e-12);
+  EXPECT_DOUBLE_EQ(full.width(), a4.width());
+  EXPECT_DOUBLE_EQ(full.top(), 0);
+  EXPECT_LE(full.bottom(), a4.bottom());
+  EXPECT_NEAR(FullPagePixelsPerPoint(full) * 576, full.width(), 1e-9);  // 576 points across
+  const QRectF wide = FullPageArea(QRectF(0, 0, 2000, 1000));
+  EXPECT_DOUBLE_EQ(wide.height(), 1000);
+  EXPECT_NEAR(wide.center().x(), 1000, 1e-9);
+  const QRectF half = HalfPageArea(a4);
+  EXPECT_NEAR(half.width() / half.height(), 1024.0 / 768.0 * kWindowVerticalFactor, 1e-12);
+  EXPECT_DOUBLE_EQ(half.top(), 0);
+  EXPECT_LE(half.bottom(), a4.height() / 2 + 1e-9);
+  EXPECT_NEAR(half.center().x(), a4.center().x(), 1e-9);
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
-// What the Qt surface tests share: the application, the glyph font, pixels.
+// What the Qt surface tests share: the application with the glyph font,
+// pixels, and the wheel command for the reference moment.
 #pragma once
 
 #include <QColor>
 #include <QImage>
-#include <QRect>
 #include <QString>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "chartview/drawing_surface.h"
 #include "chartview/qt/gui_application.h"
 #include "chartview/qt/horary_font.h"
+#include "cli/cli_run.h"
 #include "test_paths.h"
 
 namespace kairotex::test {
@@ -29,16 +32,16 @@ inline bool PixelIs(const QImage& image, int x, int y, Rgb colour, int tolerance
          std::abs(pixel.blue() - colour.b) <= tolerance;
 }
 
-// Pixels inside `area` that differ from `background` by more than 64 in
-// some channel.
-inline int InkIn(const QImage& image, const QRect& area, Rgb background) {
-  const QRect inside = area.intersected(image.rect());
-  int count = 0;
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
-    for (int x = inside.left(); x <= inside.right(); ++x)
-      count += !PixelIs(image, x, y, background, 64);
-  }
-  return count;
+// kairotex-cli wheel for 21 March 1990, 6.15 P.M., zone 5, 73w59 40n45, Placidus.
+inline cli::CliRun RunWheel(std::vector<std::string> args,
+                            const std::string& data_dir = DataDir()) {
+  args.insert(args.end(), {"--date", "1990-03-21", "--time", "6.15", "--pm", "--zone", "5", "--lon",
+                           "73w59", "--lat", "40n45", "--house", "P", "--name", "Reference"});
+  return cli::RunCommand("wheel", args, data_dir);
+}
+
+inline QImage ImageAt(const std::string& path) {
+  return QImage(QString::fromStdString(path));
 }
 
 }  // namespace kairotex::test
