@@ -1,6 +1,5 @@
-// The program started on a copy of the delivered files, with a clock the
-// test sets: 7 Dec 2026, 10:30 on a computer kept on zone 5 (New York), as
-// option 18.
+// The program on a copy of the delivered files, at 7 Dec 2026, 10:30 on a
+// computer kept on zone 5 (New York, as option 18).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "mainwindow/program_start.h"
+#include "option_lines.h"
 #include "settable_clock.h"
 #include "test_messages.h"
 #include "test_paths.h"
@@ -24,10 +24,8 @@ class ProgramCopy : public ::testing::Test {
     ReadStartupSettings(context, dir, RegionalFormat{}, dir + "/MYNAME");
     CastFirstChart(context);
   }
+  void SetOption(int index, const std::string& value) const { SetOptionLine(dir, index, value); }
   std::string File(const std::string& name) const { return ReadText(dir + "/" + name); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    WriteText(dir + "/" + name, bytes);
-  }
 
   std::string dir;
   SettableClock clock{{2026, 12, 7, 10, 30, 0}, 5};

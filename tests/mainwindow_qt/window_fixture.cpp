@@ -1,14 +1,15 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <filesystem>
 
+#include "chartview/qt/gui_application.h"
 #include "chartview/qt/horary_font.h"
 #include "mainwindow/program_start.h"
 
 namespace kairotex::test {
-namespace fs = std::filesystem;
 
 WindowFixture::WindowFixture(const std::function<void(const std::string& dir)>& prepare) {
   dir = CopyOfDataDir("window");
@@ -26,15 +27,40 @@ WindowFixture::WindowFixture(const std::function<void(const std::string& dir)>& 
 
 WindowFixture::~WindowFixture() {
   window.reset();
-  fs::remove_all(dir);
+  std::filesystem::remove_all(dir);
 }
 
-QAction* WindowFixture::Command(const char* name) const {
-  return window->Command(QString::fromLatin1(name));
+QStringList MenuLines(const QMenuBar* bar) {
+  QStringList lines;
+  const auto add = [&lines](const QString& name, const QAction* action) {
+    lines << name + "|" + action->text() + "|" + action->shortcut().toString() + "|" +
+                 (action->isCheckable() ? "checkable" : "");
+  };
+  for (QAction* top : bar->actions()) {
+    add(top->menu() ? top->menu()->objectName() : top->objectName(), top);
+    if (top->menu() == nullptr) continue;
+    for (QAction* action : top->menu()->actions()) {
+      if (!action->isSeparator()) add("  " + action->objectName(), action);
+    }
+  }
+  return lines;
 }
 
-std::string WindowFixture::File(const char* name) const {
-  return ReadText(dir + "/" + name);
+QStringList GoldenLines(const char* name) {
+  const std::string text = ReadText(SourceDir() + "/mainwindow_qt/golden/" + name);
+  return QString::fromUtf8(text.c_str()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 }  // namespace kairotex::test
+
+// Runs every registered window test class; non-zero when any failed.
+int main(int argc, char** argv) {
+  kairotex::InstallQuietMessageHandler();
+  QApplication app(argc, argv);
+  int failed = 0;
+  for (const auto& [name, make] : kairotex::test::WindowTestClasses()) {
+    const std::unique_ptr<QObject> test = make();
+    failed += QTest::qExec(test.get(), argc, argv);
+  }
+  return failed == 0 ? 0 : 1;
+}

@@ -1,14 +1,18 @@
 // One main window over a copy of the delivered files, with a clock the test
 // sets and messages that are recorded instead of shown; and what the window
-// tests share.
+// tests share. Each test file registers its QtTest class with one line;
+// main() runs them all in the order of their names.
 #pragma once
 
 #include <QAction>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -18,7 +22,6 @@
 #include "settable_clock.h"
 #include "test_messages.h"
 #include "test_paths.h"
-#include "window_test_registry.h"
 
 namespace kairotex::test {
 
@@ -31,8 +34,8 @@ class WindowFixture {
   explicit WindowFixture(const std::function<void(const std::string& dir)>& prepare = {});
   ~WindowFixture();
 
-  QAction* Command(const char* name) const;
-  std::string File(const char* name) const;
+  QAction* Command(const char* name) const { return window->Command(QString::fromLatin1(name)); }
+  std::string File(const char* name) const { return ReadText(dir + "/" + name); }
   QString Heading(int line) const {
     return QString::fromStdString(context.chart.ChartHeading[line]);
   }
@@ -59,5 +62,23 @@ inline std::function<bool(QPrinter&)> PrintToPdfFile(const std::string& path) {
     return true;
   };
 }
+
+// Each menu and command of a menu bar as "name|caption|key|checkable".
+QStringList MenuLines(const QMenuBar* bar);
+
+// The lines of tests/mainwindow_qt/golden/<name>.
+QStringList GoldenLines(const char* name);
+
+using WindowTestFactory = std::unique_ptr<QObject> (*)();
+inline std::map<std::string, WindowTestFactory>& WindowTestClasses() {
+  static std::map<std::string, WindowTestFactory> classes;
+  return classes;
+}
+template <class TestClass>
+struct RegisterWindowTest {
+  explicit RegisterWindowTest(const char* name) {
+    WindowTestClasses()[name] = [] { return std::unique_ptr<QObject>(new TestClass); };
+  }
+};
 
 }  // namespace kairotex::test
