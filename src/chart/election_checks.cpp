@@ -56,11 +56,14 @@ int ValidateElectionData(const ElectionEntry& e, bool meridian_or_morinus, Messa
   // refused rather than cast as a day of the next month; fields the typing
   // filter cannot produce (negative numbers) are refused here too.
   const bool date_in_range = e.month && e.day && e.year && *e.month >= 1 && *e.month <= 12 &&
-                             *e.day >= 1 && *e.day <= 31 && *e.year >= kFirstChartYear && *e.year <= kLastChartYear;
+                             *e.day >= 1 && *e.day <= 31 && *e.year >= kFirstChartYear &&
+                             *e.year <= kLastChartYear;
   fail(date_in_range && !IsExistingDate(*e.year, *e.month, *e.day));
   // No place lies beyond a pole, whatever the house system.
   fail(above(e.lat_degrees, 90) ||
        (e.lat_degrees && *e.lat_degrees == 90 && above(e.lat_minutes, 0)));
+  // Nor beyond the date line: 180 00 is the farthest longitude either way.
+  fail(e.lon_degrees && *e.lon_degrees == 180 && above(e.lon_minutes, 0));
   const auto negative = [](const std::optional<int>& v) { return v && *v < 0; };
   fail(negative(e.month) || negative(e.day) || negative(e.year) || negative(e.hour) ||
        negative(e.minute) || negative(e.lon_degrees) || negative(e.lon_minutes) ||

@@ -8,9 +8,13 @@ namespace kairotex {
 void ReadStartupSettings(ProgramContext& c, const std::string& program_dir,
                          const RegionalFormat& regional, const std::string& user_name_path) {
   c.program.program_dir = program_dir;
-  c.window = LoadWindowSettings(program_dir);
+  std::string window_warning, name_warning;
+  c.window = LoadWindowSettings(program_dir, &window_warning);
   c.program.regional = regional;
-  c.user_name_line = ReadUserName(user_name_path);
+  c.user_name_line = ReadUserName(user_name_path, &name_warning);
+  for (const std::string& warning : {window_warning, name_warning}) {
+    if (!warning.empty()) c.messages.ShowMessage(warning, kWarningTitle, MessageIcon::kExclamation);
+  }
   c.election.Name.clear();
 }
 

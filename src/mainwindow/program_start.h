@@ -15,7 +15,8 @@ inline constexpr const char* kAlreadyRunningMessage =
     "KAIROTEX running at a time.";
 
 // Stores ProgramDir and reads the window settings, the regional format and
-// the user name line (user_name_path, the file MYNAME of the current folder).
+// the user name line (user_name_path, the file MYNAME of the current folder);
+// a settings or name file that is there but cannot be read is told.
 void ReadStartupSettings(ProgramContext& context, const std::string& program_dir,
                          const RegionalFormat& regional, const std::string& user_name_path);
 

@@ -1,15 +1,19 @@
 #include "settings/user_name.h"
 
-#include <fstream>
+#include "settings/file_text.h"
 
 namespace kairotex {
 
-std::string ReadUserName(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  if (!in || !std::getline(in, line)) return {};
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+std::string ReadUserName(const std::string& path, std::string* warning) {
+  const FileText file = ReadFileText(path);
+  if (file.problem != FileProblem::kNone) {
+    if (warning && file.problem != FileProblem::kMissing) {
+      *warning = path + " " + DescribeFileProblem(path, file.problem) + ". No user name is shown.";
+    }
+    return {};
+  }
+  // A lone CR ends the line too, so that no CR reaches a caption.
+  return file.text.substr(0, file.text.find_first_of("\r\n"));
 }
 
 std::string BuildTitleText(const std::string& user_name_line, float option123) {

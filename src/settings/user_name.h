@@ -6,9 +6,10 @@
 
 namespace kairotex {
 
-// The first line of the file, without its line end; empty when the file is
-// missing, unreadable or empty. Failures are not reported.
-std::string ReadUserName(const std::string& path);
+// The first line of the file, ending at its first CR or LF; empty when the
+// file is missing, unreadable or empty. A file that is there but cannot be
+// read (a folder, say) puts a warning naming it in *warning when asked for.
+std::string ReadUserName(const std::string& path, std::string* warning = nullptr);
 
 // The user name line, " KAIROTEX " and the zodiac text of option 123:
 // 0 "(Tropical zodiac) - ", 1 "(Sidereal zodiac - SVP) - ",

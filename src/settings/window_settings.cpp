@@ -1,12 +1,13 @@
 #include "settings/window_settings.h"
 
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
 
+#include "settings/file_text.h"
 #include "settings/numeric_line.h"
 #include "settings/program_dir.h"
 #include "settings/safe_file_write.h"
@@ -38,6 +39,12 @@ void Take16(double value, int16_t& field) {
   field = static_cast<int16_t>(rounded);
 }
 
+// The data window's top and size need more than 0 once rounded: 0.3 passes a
+// plain greater-than-0 test but would store a window of no height.
+void TakePositive16(double value, int16_t& field) {
+  if (std::nearbyint(value) > 0) Take16(value, field);
+}
+
 void ApplyLine(std::string_view line, WindowSettings& s) {
   const auto starts = [&](std::string_view key) { return line.starts_with(key); };
   const std::optional<double> parsed = LineValue(line);
@@ -50,13 +57,13 @@ void ApplyLine(std::string_view line, WindowSettings& s) {
   } else if (starts("FontItalic")) {
     s.FontItalic = v;
   } else if (starts("DataTop")) {
-    if (v > 0) Take16(v, s.DataTop);
+    TakePositive16(v, s.DataTop);
   } else if (starts("DataLeft")) {
     Take16(v, s.DataLeft);
   } else if (starts("DataHeight")) {
-    if (v > 0) Take16(v, s.DataHeight);
+    TakePositive16(v, s.DataHeight);
   } else if (starts("DataWidth")) {
-    if (v > 0) Take16(v, s.DataWidth);
+    TakePositive16(v, s.DataWidth);
   } else if (starts("StartScale")) {
     Take16(v, s.StartScale);
   } else if (starts("TypeChart")) {
@@ -66,10 +73,18 @@ void ApplyLine(std::string_view line, WindowSettings& s) {
 
 }  // namespace
 
-WindowSettings LoadWindowSettings(const std::string& program_dir) {
+WindowSettings LoadWindowSettings(const std::string& program_dir, std::string* warning) {
   WindowSettings settings;
-  std::ifstream in(ProgramPath(program_dir, kWindowSettingsFileName), std::ios::binary);
-  if (!in) return settings;
+  const std::string path = ProgramPath(program_dir, kWindowSettingsFileName);
+  const FileText file = ReadFileText(path);
+  if (file.problem != FileProblem::kNone) {
+    if (warning && file.problem != FileProblem::kMissing) {
+      *warning = path + " " + DescribeFileProblem(path, file.problem) +
+                 ". The window settings are the defaults.";
+    }
+    return settings;
+  }
+  std::istringstream in(file.text);
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -23,9 +23,11 @@ inline constexpr const char* kWindowSettingsFileName = "KAIROTEX.INI";
 
 // The defaults, overridden by each acceptable line of program_dir/KAIROTEX.INI.
 // A missing file gives the defaults. FontSize needs 7.75 or more; DataTop,
-// DataHeight and DataWidth need more than 0; the 16-bit fields take the value
+// DataHeight and DataWidth need more than 0 once rounded; the 16-bit fields take the value
 // rounded half to even, and a value that does not fit 16 bits is ignored.
-WindowSettings LoadWindowSettings(const std::string& program_dir);
+// A file that is there but cannot be read (a folder, say) gives the defaults
+// too, with a warning naming it in *warning when asked for.
+WindowSettings LoadWindowSettings(const std::string& program_dir, std::string* warning = nullptr);
 
 // Writes the file anew in its fixed order with CR LF line ends; the old file
 // stays as it was when the write fails (reason in *error).

@@ -139,6 +139,7 @@ ElectionEntry NewYork() {  // 5.30 P.M. on 6 December 2026, zone 5, 73w59 40n45
 
 // Each bad field is refused with the program's words and nothing stored; the
 // bounds next to them pass. The calendar reform dropped 5 to 14 October 1582.
+// No longitude lies beyond 180 00.
 TEST(ElectionChecks, BadFieldsAreRefusedAndTheBoundsPass) {
   const struct {
     int month, day, year;  // day 0: left empty
@@ -172,6 +173,11 @@ TEST(ElectionChecks, BadFieldsAreRefusedAndTheBoundsPass) {
     EXPECT_EQ(messages.texts, std::vector<std::string>(c.refused ? 1 : 0, election_error)) << what;
     EXPECT_EQ(StoreElectionData(e, false, messages).has_value(), !c.refused) << what;
   }
+  ElectionEntry past_the_date_line = NewYork();
+  past_the_date_line.lon_degrees = 180, past_the_date_line.lon_minutes = 1;
+  test::RecordingMessages messages;
+  EXPECT_NE(ValidateElectionData(past_the_date_line, false, messages), 0);
+  EXPECT_EQ(messages.texts, std::vector<std::string>{election_error});
 }
 
 // Above 66 degrees only Meridian and Morinus serve; every failing group of

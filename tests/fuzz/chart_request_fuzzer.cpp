@@ -37,10 +37,8 @@ void CheckRecord(const ElectionData& d, bool meridian_or_morinus) {
   const int lat = d.LatDegrees * 60 + d.LatMinutes;
   Check(lat <= 90 * 60 && (meridian_or_morinus || lat <= 66 * 60), kTarget,
         "stored a latitude the house system cannot take: " + place);
-#ifdef KAIROTEX_FUZZ_STRICT
   Check(d.LonDegrees * 60 + d.LonMinutes <= 180 * 60, kTarget,
         "stored a longitude beyond 180 degrees: " + place);
-#endif
 }
 
 }  // namespace

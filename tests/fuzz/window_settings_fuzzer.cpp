@@ -20,12 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           "FontSize " + std::to_string(s.FontSize));
     Check(std::isfinite(s.FontBold) && std::isfinite(s.FontItalic), kTarget,
           "FontBold or FontItalic is not finite");
-#ifdef KAIROTEX_FUZZ_STRICT
-    // A value in (0, 0.5] passes the greater-than-0 test and then rounds to 0.
     Check(s.DataTop > 0 && s.DataHeight > 0 && s.DataWidth > 0, kTarget,
-          "data window geometry " + std::to_string(s.DataTop) + " " +
-              std::to_string(s.DataHeight) + " " + std::to_string(s.DataWidth));
-#endif
+          "data window geometry " + std::to_string(s.DataTop) + " " + std::to_string(s.DataHeight) +
+              " " + std::to_string(s.DataWidth));
 
     std::string error;
     Check(SaveWindowSettings(dir, s, &error), kTarget, "saving failed: " + error);

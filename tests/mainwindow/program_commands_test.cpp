@@ -37,6 +37,23 @@ TEST_F(Commands, StartupCastsThePresentMomentOfTheOptionsZone) {
   EXPECT_TRUE(messages.texts.empty());
 }
 
+// Folders in place of the settings and name files: the program starts on the
+// defaults and says which files it could not read.
+TEST_F(Commands, StartupTellsOfFoldersInPlaceOfTheSettingsAndNameFiles) {
+  for (const char* name : {"KAIROTEX.INI", "MYNAME"}) {
+    fs::remove(dir + "/" + name);
+    fs::create_directory(dir + "/" + name);
+  }
+  Start();
+  EXPECT_TRUE(context.chart_exists);
+  EXPECT_EQ(context.user_name_line, "");
+  EXPECT_EQ(
+      messages.texts,
+      std::vector<std::string>(
+          {dir + "/KAIROTEX.INI is a folder, not a file. The window settings are the defaults.",
+           dir + "/MYNAME is a folder, not a file. No user name is shown."}));
+}
+
 TEST_F(Commands, Option27ChoosesTheHouseItemAndAMissingOptionsFileIsNamed) {
   for (const auto& [value, item] : {std::pair{"8", 7}, {"0", 0}, {"9", 0}}) {
     SetOption(27, value);

@@ -6,6 +6,7 @@
 
 #include "qt_test_support.h"
 #include "settings/window_settings.h"
+#include "write_faults.h"
 
 namespace kairotex::cli {
 namespace {
@@ -65,6 +66,22 @@ TEST_F(WheelCommandTest, BadFlagsAreRefusedByNameAndAFailedWriteNamesTheFile) {
     EXPECT_NE(run.err.find(out), std::string::npos) << run.err;
   }
   EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+// On a full disk or in a read-only folder each image keeps its old copy.
+TEST_F(WheelCommandTest, AFailedImageWriteKeepsTheOldFile) {
+  for (const test::WriteFault fault :
+       {test::WriteFault::kFullDisk, test::WriteFault::kReadOnlyFolder}) {
+    for (const char* name : {"wheel.png", "wheel.svg", "wheel.pdf"}) {
+      SCOPED_TRACE(std::string(test::WriteFaultName(fault)) + ", " + name);
+      test::FaultyFolder folder(fault, {{name, "the old picture"}});
+      if (!folder.Ready()) GTEST_SKIP() << folder.Why();
+      const CliRun run = test::RunWheel({"--out", folder.Path(name)});
+      EXPECT_EQ(run.status, kExitDataFile);
+      EXPECT_NE(run.err.find(folder.Path(name)), std::string::npos) << run.err;
+      EXPECT_EQ(test::ReadText(folder.Path(name)), "the old picture");
+    }
+  }
 }
 
 TEST_F(WheelCommandTest, StyleDefaultsToTheWindowSettingsFileAndAMissingGlyphFontIsAWarning) {

@@ -86,8 +86,22 @@ TEST(WindowSettings, DefaultsTheWrittenLayoutAndARoundTrip) {
   EXPECT_EQ(WindowSettingsText(LoadWindowSettings(dir)), written);
 }
 
+// A folder in the settings file's place gives the defaults, and says so.
+TEST(WindowSettings, AFolderInPlaceOfTheFileIsTold) {
+  const std::string dir = test::MakeTempDir("ini-folder");
+  std::filesystem::create_directory(dir + "/KAIROTEX.INI");
+  std::string warning;
+  EXPECT_EQ(WindowSettingsText(LoadWindowSettings(dir, &warning)),
+            WindowSettingsText(WindowSettings{}));
+  EXPECT_EQ(warning,
+            dir + "/KAIROTEX.INI is a folder, not a file. The window settings are the defaults.");
+  std::string none;
+  LoadWindowSettings(test::MakeTempDir("ini-none"), &none);
+  EXPECT_EQ(none, "");
+}
+
 // Keys are case-sensitive; FontSize needs 7.75, DataTop, DataHeight and
-// DataWidth more than 0; halves go to the even neighbour; a value a 16-bit
+// DataWidth more than 0 once rounded; halves go to the even neighbour; a value a 16-bit
 // field cannot hold is ignored and leaves the value of an earlier line.
 // Without "=" the whole line is the value text, which reads as 0. Bare LF
 // line ends are read too.
@@ -96,6 +110,8 @@ TEST(WindowSettings, AcceptanceOfEachLine) {
       {"FontSize= 7.5\r\n", "FontSize= 10"},
       {"fontsize= 12\r\n", "FontSize= 10"},
       {"DataTop= 0\r\n", "DataTop= 660"},
+      {"DataHeight= 0.5\r\n", "DataHeight= 6540"},
+      {"DataWidth= 0.51\r\n", "DataWidth= 1"},
       {"StartScale= 300.5\r\n", "StartScale= 300"},
       {"StartScale= 301.5\r\n", "StartScale= 302"},
       {"StartScale= 32767.5\r\n", "StartScale= 287"},
@@ -103,8 +119,12 @@ TEST(WindowSettings, AcceptanceOfEachLine) {
       {"DataLeft= 5\r\nDataLeft=-32769\r\n", "DataLeft= 5"},
       {"StartScale 300\r\n", "StartScale= 0"},
       {"DataHeight= 5000\n", "DataHeight= 5000"}};
-  for (const auto& [file, line] : lines)
-    EXPECT_NE(ReadBack(file).find("\n" + std::string(line) + "\r\n"), std::string::npos) << file;
+  for (const auto& [file, line] : lines) {
+    // Built in steps: GCC 12 warns falsely (-Wrestrict) on "\n" + string + "\r\n".
+    std::string whole_line = "\n";
+    whole_line.append(line).append("\r\n");
+    EXPECT_NE(ReadBack(file).find(whole_line), std::string::npos) << file;
+  }
   EXPECT_NE(ReadBack("FontSize= 1" + std::string(400, '0') + "\r\nDataTop= 70\r\n")
                 .find("\nFontSize= 10\r\nFontBold= 0\r\nFontItalic= 0\r\nDataTop= 70\r\n"),
             std::string::npos);

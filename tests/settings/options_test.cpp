@@ -80,5 +80,21 @@ TEST(OptionsFile, TooLongMissingOrAFolderIsRefused) {
   EXPECT_EQ(options[1], 42.0f);
 }
 
+// Only 1 and 2 choose a sidereal zodiac; any other value of option 123 is tropical,
+// so the chart is never shifted while its page says "Sidereal", or the other way.
+TEST(Zodiac, OnlyOneAndTwoAreSidereal) {
+  const struct {
+    float value;
+    Zodiac zodiac;
+  } cases[] = {{0.0f, Zodiac::kTropical},         {1.0f, Zodiac::kSiderealSvp},
+               {2.0f, Zodiac::kSiderealAyanamsa}, {3.0f, Zodiac::kTropical},
+               {-1.0f, Zodiac::kTropical},        {1.5f, Zodiac::kTropical}};
+  for (const auto& c : cases) {
+    OptionsTable options{};
+    options[123] = c.value;
+    EXPECT_EQ(ZodiacOf(options), c.zodiac) << c.value;
+  }
+}
+
 }  // namespace
 }  // namespace kairotex

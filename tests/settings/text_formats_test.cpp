@@ -52,19 +52,23 @@ TEST(TextFormats, MediumTime) {
     EXPECT_EQ(FormatMediumTime(fraction), text) << fraction;
 }
 
-// The first line without its line end; nothing from a missing file or a
-// folder. The title by the zodiac option.
+// The first line up to its CR or LF; nothing from a missing file or a folder,
+// and a warning naming the folder. The title by the zodiac option.
 TEST(UserName, FirstLineAndTheTitleText) {
   const std::string dir = test::MakeTempDir("myname");
   const std::pair<const char*, const char*> files[] = {{"Jane Doe\r\nsecond line\r\n", "Jane Doe"},
                                                        {"No line end", "No line end"},
-                                                       {"\r\nJane", ""}};
+                                                       {"\r\nJane", ""},
+                                                       {"Jane Doe\rsecond line\r", "Jane Doe"}};
   for (const auto& [content, name] : files) {
     test::WriteText(dir + "/MYNAME", content);
     EXPECT_EQ(ReadUserName(dir + "/MYNAME"), name) << content;
   }
-  EXPECT_EQ(ReadUserName(dir + "/NOSUCHFILE"), "");
-  EXPECT_EQ(ReadUserName(dir), "");
+  std::string warning;
+  EXPECT_EQ(ReadUserName(dir + "/NOSUCHFILE", &warning), "");
+  EXPECT_EQ(warning, "");
+  EXPECT_EQ(ReadUserName(dir, &warning), "");
+  EXPECT_EQ(warning, dir + " is a folder, not a file. No user name is shown.");
   const std::pair<float, const char*> titles[] = {
       {0.0f, "Jane KAIROTEX (Tropical zodiac) - "},
       {2.0f, "Jane KAIROTEX (Sidereal zodiac - Ayanamsa) - "},
