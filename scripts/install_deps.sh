@@ -15,7 +15,10 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   python3 python3-fonttools
   # The window program's end-to-end test: a real X server, key presses and
   # screenshots; the checks of the desktop entry and the AppStream file.
-  xvfb xdotool imagemagick x11-utils desktop-file-utils appstream)
+  xvfb xdotool imagemagick x11-utils desktop-file-utils appstream
+  # Time zones from the system's IANA database, and the towns of the atlas
+  # (read by its generator and by the test that the delivered atlas is current).
+  libcctz-dev tzdata libtimezonemap-data)
 
 
 exec "$(dirname "$0")/install_packages.sh" "${packages[@]}"

@@ -34,7 +34,8 @@ void TakeElectionMoment(ChartState& s, const ElectionData& e, const RegionalForm
 }
 
 void TakePresentMoment(ChartState& s, const ChartContext& c) {
-  const LocalDateTime now = PresentMomentInZone(c.clock, c.options[18]);
+  const double zone = c.clock.PresentZoneHoursWest(c.options[18]);
+  const LocalDateTime now = PresentMomentInZone(c.clock, zone);
   s.ChartTitle = "Now";
   s.ChartMonth = static_cast<int16_t>(now.month);
   s.ChartDay = static_cast<int16_t>(now.day);
@@ -43,7 +44,7 @@ void TakePresentMoment(ChartState& s, const ChartContext& c) {
   s.AmPm = now.hour >= 12 ? "P.M." : "A.M.";
   s.ChartDateText = RegionalDateText(c.regional, now.month, now.day, now.year);
   const OptionsTable& o = c.options;
-  s.ChartZone = o[18];
+  s.ChartZone = static_cast<float>(zone);
   s.ChartLongitude = DegreesMinutes(o[19], o[20]);
   if (o[21] == -1.0f) s.ChartLongitude = -s.ChartLongitude;
   s.ChartLatitude = DegreesMinutes(o[22], o[23]);

@@ -26,6 +26,11 @@ class Clock {
   virtual LocalDateTime Now() const = 0;
   // The present instant as universal time (the chart of the present moment).
   virtual LocalDateTime UniversalNow() const = 0;
+  // The zone (hours, positive west) in which the present moment is told at
+  // the default place whose zone is `default_zone_west`: the clock's own zone
+  // now, daylight saving included, when the default place keeps the clock's
+  // standard time; else the default zone itself.
+  virtual double PresentZoneHoursWest(double default_zone_west) const { return default_zone_west; }
 };
 
 // The system clock.
@@ -33,6 +38,7 @@ class SystemClock : public Clock {
  public:
   LocalDateTime Now() const override;
   LocalDateTime UniversalNow() const override;
+  double PresentZoneHoursWest(double default_zone_west) const override;
 };
 
 // A clock fixed at one moment, for tests and for repeatable runs: the

@@ -8,9 +8,11 @@
 namespace kairotex {
 
 // The present instant from the system clock as universal time, told as the
-// clock of the option-18 zone shows it, whatever zone the computer keeps.
+// clock of the option-18 zone shows it (with its daylight saving when the
+// computer keeps that zone), whatever zone the computer keeps.
 void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
-  const LocalDateTime now = PresentMomentInZone(clock, o[18]);
+  const double zone = clock.PresentZoneHoursWest(o[18]);
+  const LocalDateTime now = PresentMomentInZone(clock, zone);
   e.Name = "Now";
   e.Month = static_cast<int16_t>(now.month);
   e.Day = static_cast<int16_t>(now.day);
@@ -18,7 +20,7 @@ void SetChartToNow(ElectionData& e, const OptionsTable& o, const Clock& clock) {
   e.Hour = static_cast<int16_t>(TwelveHourClockHour(now.hour));
   e.Minute = static_cast<int16_t>(now.minute);
   e.PmFlag = now.hour >= 12 ? 1 : 0;
-  e.Zone = o[18];
+  e.Zone = static_cast<float>(zone);
   e.LonDegrees = static_cast<int16_t>(std::nearbyint(o[19]));
   e.LonMinutes = static_cast<int16_t>(std::nearbyint(o[20]));
   e.WestFlag = o[21] == 0.0f ? 1 : 0;

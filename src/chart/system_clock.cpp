@@ -51,6 +51,39 @@ LocalDateTime SystemClock::UniversalNow() const {
   return FromTm(universal);
 }
 
+namespace {
+
+// Seconds east of Greenwich that the computer's zone keeps at `when`, and
+// whether that is daylight time.
+long LocalOffsetAt(std::time_t when, bool& daylight) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  daylight = local.tm_isdst > 0;
+  return local.tm_gmtoff;
+}
+
+}  // namespace
+
+double SystemClock::PresentZoneHoursWest(double default_zone_west) const {
+  const std::time_t now = std::time(nullptr);
+  bool daylight = false;
+  const long offset_now = LocalOffsetAt(now, daylight);
+  // The standard offset: now, or half a year away when now is daylight time.
+  long standard = offset_now;
+  for (const std::time_t probe : {now + 182 * 86400L, now - 182 * 86400L}) {
+    if (!daylight) break;
+    bool probe_daylight = false;
+    const long offset = LocalOffsetAt(probe, probe_daylight);
+    if (!probe_daylight) {
+      standard = offset;
+      break;
+    }
+  }
+  // The default zone is a 32-bit option: compare to within a second.
+  if (std::fabs(-standard / 3600.0 - default_zone_west) > 1.0 / 3600.0) return default_zone_west;
+  return -offset_now / 3600.0;
+}
+
 FixedClock::FixedClock(LocalDateTime local, double zone_hours_west)
     : local_(local), universal_(AddHours(local, zone_hours_west)) {}
 

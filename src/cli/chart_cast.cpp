@@ -33,6 +33,10 @@ int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream
   if (run.request.true_node) run.program.options[29] = 1.0f;
 
   run.election = start;
+  if (const int status =
+          ApplyPlaceFlags(flags, run.program.program_dir, run.request.entry, err, run.place)) {
+    return status;
+  }
   if (!run.request.running_clock) {
     const auto stored =
         StoreElectionData(run.request.entry, run.request.settings.MeridianOrMorinus(), messages);

@@ -5,6 +5,7 @@
 
 #include "chart/chart_program.h"
 #include "cli/chart_request.h"
+#include "cli/place_flags.h"
 #include "cli/program_setup.h"
 
 namespace kairotex::cli {
@@ -14,6 +15,7 @@ struct ChartRun {
   ChartRequest request;
   ElectionData election;  // the record the chart was cast from
   ChartState state;
+  PlaceUsed place;  // --place and --tz, when given
 };
 
 // Loads the program's files, turns the flags into the election or the running

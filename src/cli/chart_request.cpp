@@ -138,13 +138,13 @@ char ParseHouseSystem(const std::string& text) {
 std::optional<FlagError> BuildChartRequest(const ChartFlags& f, const ElectionData& start,
                                            float startup_house_option, ChartRequest& r) {
   r.entry = EntryFromRecord(start);
-  const bool any_moment =
-      !f.date.empty() || !f.time.empty() || !f.zone.empty() || !f.lon.empty() || !f.lat.empty();
+  const bool any_moment = !f.date.empty() || !f.time.empty() || !f.zone.empty() || !f.lon.empty() ||
+                          !f.lat.empty() || !f.place.empty() || !f.tz.empty();
   r.running_clock = f.now || !any_moment;
   if (f.now && any_moment) {
     return FlagError{
         "--now takes the present moment at the default place; leave out --date, --time, --zone, "
-        "--lon and --lat"};
+        "--lon, --lat, --place and --tz"};
   }
   // The record of the present moment is named "Now"; a moment of the user's own
   // without a name is simply an election.

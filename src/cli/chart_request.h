@@ -16,6 +16,9 @@ struct ChartFlags {
   std::string house, zodiac, kind;
   bool true_node = false;
   std::string data_dir, date_order;
+  // A place of the atlas ("Ulm, DE") and an IANA zone ("Europe/Berlin").
+  std::string place, tz;
+  bool second_instance = false;  // of a clock time that came twice
 };
 
 struct ChartRequest {

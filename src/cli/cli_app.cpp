@@ -5,6 +5,7 @@
 #include "cli/chart_cast.h"
 #include "cli/chart_output.h"
 #include "cli/flag_checks.h"
+#include "cli/places_command.h"
 #include "cli/report_command.h"
 #include "cli/wheel_command.h"
 #include "settings/file_text.h"
@@ -26,6 +27,15 @@ void AddChartFlags(CLI::App& command, ChartFlags& f) {
       ->check(NotEmptyValue());
   command.add_option("--lat", f.lat, "latitude as degrees, n or s, minutes (40n45)")
       ->check(NotEmptyValue());
+  command
+      .add_option(
+          "--place", f.place,
+          "a town of the atlas, as \"Ulm\" or \"Ulm, DE\": its latitude, longitude and zone")
+      ->check(NotEmptyValue());
+  command.add_option("--tz", f.tz, "an IANA time zone (Europe/Berlin) for the date and time")
+      ->check(NotEmptyValue());
+  command.add_flag("--second-instance", f.second_instance,
+                   "of a clock time that came twice in the autumn, the second");
   command.add_option("--name", f.name, "name of the election")->check(NotEmptyValue());
   command.add_flag("--now", f.now, "the present moment at the default place of the options file");
   command.add_option("--house", f.house, "house system P R K C O E M I, or its name")
@@ -47,7 +57,11 @@ int RunChart(const ChartFlags& flags, bool json, std::ostream& out, std::ostream
   ChartRun run;
   if (const int status = CastChartFromFlags(flags, clock, err, messages, run)) return status;
   if (json) {
-    out << ChartJson(run.state).dump(2) << "\n";
+    nlohmann::json chart = ChartJson(run.state);
+    if (!run.place.place.empty()) chart["place"] = run.place.place;
+    if (!run.place.tz.empty()) chart["tz"] = run.place.tz;
+    if (run.place.utc_offset_seconds) chart["utc_offset_seconds"] = *run.place.utc_offset_seconds;
+    out << chart.dump(2) << "\n";
   } else {
     out << ChartText(run.state);
   }
@@ -95,6 +109,9 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   CLI::App* wheel = AddWheelCommand(app, wheel_flags);
   AddChartFlags(*wheel, flags);
 
+  PlacesFlags places_flags;
+  CLI::App* places = AddPlacesCommand(app, places_flags);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -111,6 +128,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   if (report->parsed()) return RunReports(flags, report_flags, out, err, clock);
   if (aspects->parsed()) return RunAspects(flags, report_flags, out, err, clock);
   if (wheel->parsed()) return RunWheel(flags, wheel_flags, out, err, clock);
+  if (places->parsed()) return RunPlaces(places_flags, out, err, clock);
   return kExitOk;
 }
 

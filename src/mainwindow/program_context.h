@@ -5,6 +5,7 @@
 // are settings.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "aspects/aspect_codes.h"
@@ -16,6 +17,8 @@
 #include "settings/window_settings.h"
 
 namespace kairotex {
+
+class Atlas;
 
 struct ProgramContext {
   ProgramContext(const Clock& clock_source, MessageSink& message_sink)
@@ -45,6 +48,8 @@ struct ProgramContext {
   // The orb table of the aspect window, read anew each time it opens and
   // kept as it was when the orb file cannot be read.
   OrbTable orbs{};
+  // The atlas of the Place box, read when first needed (ProgramAtlas).
+  std::shared_ptr<const Atlas> atlas;
 
   const std::string& program_dir() const { return program.program_dir; }
 };

@@ -1,5 +1,7 @@
 #include "mainwindow/qt/election_dialog.h"
 
+#include <QCheckBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,10 +12,13 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "mainwindow/default_place.h"
+#include "mainwindow/program_atlas.h"
 #include "mainwindow/qt/busy_cursor.h"
 
 namespace kairotex {
@@ -64,6 +69,25 @@ ElectionDialog::ElectionDialog(ProgramContext& context, QWidget* parent)
   connect(Command2_, &QPushButton::clicked, this, &ElectionDialog::Command2_Click);
   connect(Command3_, &QPushButton::clicked, this, &ElectionDialog::Command3_Click);
   connect(Command4_, &QPushButton::clicked, this, &ElectionDialog::Command4_Click);
+  connect(cmdSetDefault_, &QPushButton::clicked, this, &ElectionDialog::cmdSetDefault_Click);
+  connect(txtPlace_, &QLineEdit::textEdited, this, &ElectionDialog::txtPlace_Edited);
+  connect(placeCompleter_, qOverload<const QString&>(&QCompleter::activated), this,
+          &ElectionDialog::txtPlace_Chosen);
+  // The zone follows the date and time, until the user types one.
+  for (QLineEdit* edit : {txtMonth_, txtDay_, txtYear_, txtBirthHour_, txtBirthMinute_}) {
+    connect(edit, &QLineEdit::textEdited, this, &ElectionDialog::RefreshZone);
+  }
+  for (QRadioButton* option : {optAM_, optPM_}) {
+    connect(option, &QRadioButton::toggled, this, &ElectionDialog::RefreshZone);
+  }
+  connect(chkSecondInstance_, &QCheckBox::toggled, this, [this](bool second) {
+    place_.instance = second ? Instance::kSecond : Instance::kFirst;
+    RefreshZone();
+  });
+  connect(txtTZ_, &QLineEdit::textEdited, this, [this] {
+    place_.zone_by_hand = true;
+    RefreshZone();
+  });
 }
 
 QLineEdit* ElectionDialog::AddField(QGridLayout* grid, int row, const char* name,
@@ -111,15 +135,33 @@ void ElectionDialog::BuildControls() {
   QGroupBox* frame1 = AddFrame(fields, 6, "Frame1", "Am/Pm");
   optAM_ = AddOption(frame1, "optAM", "AM");
   optPM_ = AddOption(frame1, "optPM", "PM");
-  txtTZ_ = AddField(fields, 7, "txtTZ", "lblBirthTZ", "Time Zone . . .", 8, kZoneCharacters);
-  txtLongDeg_ = AddField(fields, 8, "txtLongDeg", "lblLongDeg", "Long Degrees", 5, kDigits);
-  txtLongMin_ = AddField(fields, 9, "txtLongMin", "lblLongMin", "Long Minutes", 4, kDigits);
-  QGroupBox* frame2 = AddFrame(fields, 10, "Frame2", "Ea/We");
+  txtPlace_ = AddField(fields, 7, "txtPlace", "lblPlace", "Place", 24, QString());
+  txtPlace_->setPlaceholderText(QStringLiteral("a town: Ulm, DE"));
+  placeList_ = new QStringListModel(this);
+  placeCompleter_ = new QCompleter(placeList_, this);
+  // The atlas's own search has chosen the towns (accents, regions): show them all.
+  placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  txtPlace_->setCompleter(placeCompleter_);
+  txtTZ_ = AddField(fields, 8, "txtTZ", "lblBirthTZ", "Time Zone . . .", 8, kZoneCharacters);
+  lblZoneStatus_ = new QLabel;
+  lblZoneStatus_->setObjectName(QStringLiteral("lblZoneStatus"));
+  lblZoneStatus_->setWordWrap(true);
+  lblZoneStatus_->setMaximumWidth(
+      lblZoneStatus_->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('0'))));
+  fields->addWidget(lblZoneStatus_, 9, 0, 1, 2);
+  chkSecondInstance_ =
+      new QCheckBox(QStringLiteral("The second time (a clock time that came twice)"));
+  chkSecondInstance_->setObjectName(QStringLiteral("chkSecondInstance"));
+  chkSecondInstance_->setEnabled(false);
+  fields->addWidget(chkSecondInstance_, 10, 0, 1, 2);
+  txtLongDeg_ = AddField(fields, 11, "txtLongDeg", "lblLongDeg", "Long Degrees", 5, kDigits);
+  txtLongMin_ = AddField(fields, 12, "txtLongMin", "lblLongMin", "Long Minutes", 4, kDigits);
+  QGroupBox* frame2 = AddFrame(fields, 13, "Frame2", "Ea/We");
   optEast_ = AddOption(frame2, "optEast", "East");
   optWest_ = AddOption(frame2, "optWest", "West");
-  txtLatDeg_ = AddField(fields, 11, "txtLatDeg", "lblLatDeg", "Lat Degrees", 4, kDigits);
-  txtLatMin_ = AddField(fields, 12, "txtLatMin", "lblLatMin", "Lat Minutes", 4, kDigits);
-  QGroupBox* frame3 = AddFrame(fields, 13, "Frame3", "No/So");
+  txtLatDeg_ = AddField(fields, 14, "txtLatDeg", "lblLatDeg", "Lat Degrees", 4, kDigits);
+  txtLatMin_ = AddField(fields, 15, "txtLatMin", "lblLatMin", "Lat Minutes", 4, kDigits);
+  QGroupBox* frame3 = AddFrame(fields, 16, "Frame3", "No/So");
   optNorth_ = AddOption(frame3, "optNorth", "North");
   optSouth_ = AddOption(frame3, "optSouth", "South");
 
@@ -154,6 +196,7 @@ void ElectionDialog::BuildControls() {
   Command4_ = button("Command4", QStringLiteral("New Angles"));
   Command2_ = button("Command2", QStringLiteral("+"));
   Command3_ = button("Command3", QStringLiteral("-"));
+  cmdSetDefault_ = button("cmdSetDefault", QStringLiteral("Set as default place"));
   cmdOK_ = button("cmdOK", QStringLiteral("OK"));
   cmdCancel_ = button("cmdCancel", QStringLiteral("Cancel"));
   cmdOK_->setDefault(true);  // Enter in any box is OK
@@ -166,6 +209,7 @@ void ElectionDialog::BuildControls() {
   right->addWidget(Command4_);
   right->addLayout(steps);
   right->addStretch(1);
+  right->addWidget(cmdSetDefault_);
   right->addWidget(cmdOK_);
   right->addWidget(cmdCancel_);
 
@@ -177,11 +221,12 @@ void ElectionDialog::BuildControls() {
 }
 
 void ElectionDialog::SetTabOrder() {
-  QWidget* const order[] = {txtEvent_,       txtMonth_, txtDay_,   txtYear_,   txtBirthHour_,
-                            txtBirthMinute_, optAM_,    optPM_,    txtTZ_,     txtLongDeg_,
-                            txtLongMin_,     optEast_,  optWest_,  txtLatDeg_, txtLatMin_,
-                            optNorth_,       optSouth_, Command4_, Command2_,  Command3_,
-                            cmdOK_,          cmdCancel_};
+  QWidget* const order[] = {
+      txtEvent_,          txtMonth_,   txtDay_,        txtYear_,  txtBirthHour_,
+      txtBirthMinute_,    optAM_,      optPM_,         txtPlace_, txtTZ_,
+      chkSecondInstance_, txtLongDeg_, txtLongMin_,    optEast_,  optWest_,
+      txtLatDeg_,         txtLatMin_,  optNorth_,      optSouth_, Command4_,
+      Command2_,          Command3_,   cmdSetDefault_, cmdOK_,    cmdCancel_};
   for (size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(order[i - 1], order[i]);
   }
@@ -233,6 +278,14 @@ void ElectionDialog::ShowAngles() {
 // Failed checks have shown their messages and left the record; the dialog
 // closes either way, and the caller recasts only stored data.
 void ElectionDialog::cmdOK_Click() {
+  const std::string refusal = SkippedTimeRefusal(place_, Fields());
+  if (!refusal.empty()) {
+    context_.messages.ShowMessage(refusal, kWarningTitle, MessageIcon::kInformation);
+    stored_ = false;
+    ok_flag_ = true;
+    accept();
+    return;
+  }
   stored_ = StoreElectionFields(context_, Fields());
   ok_flag_ = true;
   accept();
@@ -284,6 +337,58 @@ void ElectionDialog::txtBirthHour_Change() {
     txtBirthHour_->setText(Text(change.text));
   }
   if (change.select_all) txtBirthHour_->selectAll();
+}
+
+void ElectionDialog::txtPlace_Edited() {
+  QStringList labels;
+  offered_.clear();
+  const QString query = txtPlace_->text();
+  if (const Atlas* atlas = query.trimmed().isEmpty() ? nullptr : ProgramAtlas(context_)) {
+    offered_ = atlas->Search(query.toUtf8().toStdString(), 12);
+    for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
+  }
+  placeList_->setStringList(labels);
+  if (!labels.isEmpty()) placeCompleter_->complete();
+}
+
+void ElectionDialog::txtPlace_Chosen(const QString& label) {
+  for (const AtlasPlace* town : offered_) {
+    if (QString::fromStdString(PlaceLabel(*town)) != label) continue;
+    ElectionFields f = Fields();
+    const DialogZoneStatus status = ChooseDialogPlace(place_, *town, f);
+    txtTZ_->setText(Text(f.zone));
+    txtLongDeg_->setText(Text(f.lon_degrees));
+    txtLongMin_->setText(Text(f.lon_minutes));
+    txtLatDeg_->setText(Text(f.lat_degrees));
+    txtLatMin_->setText(Text(f.lat_minutes));
+    (f.west ? optWest_ : optEast_)->setChecked(true);
+    (f.south ? optSouth_ : optNorth_)->setChecked(true);
+    ShowZoneStatus(status);
+    return;
+  }
+}
+
+void ElectionDialog::RefreshZone() {
+  ElectionFields f = Fields();
+  const DialogZoneStatus status = UpdateDialogZone(place_, f);
+  if (f.zone != Latin1(txtTZ_)) txtTZ_->setText(Text(f.zone));
+  ShowZoneStatus(status);
+}
+
+void ElectionDialog::cmdSetDefault_Click() {
+  const auto values =
+      DefaultPlaceOptions(Fields(), DialogStandardZone(place_, context_.clock), context_.messages);
+  if (!values) return;
+  std::string error;
+  if (!SaveDefaultPlace(context_, *values, &error)) {
+    context_.messages.ShowMessage("The default place was not set: " + error, kWarningTitle,
+                                  MessageIcon::kExclamation);
+  }
+}
+
+void ElectionDialog::ShowZoneStatus(const DialogZoneStatus& status) {
+  lblZoneStatus_->setText(QString::fromStdString(status.text));
+  chkSecondInstance_->setEnabled(status.repeated);
 }
 
 // Every box selects its whole text when it takes the focus, by mouse too;

@@ -5,11 +5,16 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
+#include "mainwindow/dialog_place.h"
 #include "mainwindow/election_dialog_core.h"
 #include "mainwindow/program_context.h"
 
+class QCheckBox;
+class QCompleter;
 class QGridLayout;
+class QStringListModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,7 +48,12 @@ class ElectionDialog : public QDialog {
   void optEast_Click();
   void optWest_Click();
   void txtBirthHour_Change();
-  void reject() override;  // Esc and the close box: Cancel
+  void txtPlace_Edited();  // the completer offers the atlas's towns
+  void txtPlace_Chosen(const QString& label);
+  void RefreshZone();
+  void cmdSetDefault_Click();  // "Set as default place"      // after a change of the date, the
+                               // time or the instance
+  void reject() override;      // Esc and the close box: Cancel
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +63,7 @@ class ElectionDialog : public QDialog {
   void SetTabOrder();
   void ShowFields(const ElectionFields& fields);
   void ShowAngles();
+  void ShowZoneStatus(const DialogZoneStatus& status);
   void Step(int direction);
   QLineEdit* AddField(QGridLayout* grid, int row, const char* name, const char* label_name,
                       const char* caption, int width_chars, const QString& allowed);
@@ -61,6 +72,8 @@ class ElectionDialog : public QDialog {
   ProgramContext& context_;
   DialogAngles angles_;
   bool ok_flag_ = false, stored_ = false, chart_recast_ = false;
+  DialogPlace place_;
+  std::vector<const AtlasPlace*> offered_;  // the towns the completer shows
 
   QLineEdit *txtEvent_ = nullptr, *txtMonth_ = nullptr, *txtDay_ = nullptr, *txtYear_ = nullptr;
   QLineEdit *txtBirthHour_ = nullptr, *txtBirthMinute_ = nullptr, *txtTZ_ = nullptr;
@@ -68,9 +81,14 @@ class ElectionDialog : public QDialog {
   QLineEdit *txtLatDeg_ = nullptr, *txtLatMin_ = nullptr;
   QRadioButton *optAM_ = nullptr, *optPM_ = nullptr, *optEast_ = nullptr, *optWest_ = nullptr;
   QRadioButton *optNorth_ = nullptr, *optSouth_ = nullptr;
+  QLineEdit* txtPlace_ = nullptr;
+  QCompleter* placeCompleter_ = nullptr;
+  QStringListModel* placeList_ = nullptr;
+  QLabel* lblZoneStatus_ = nullptr;
+  QCheckBox* chkSecondInstance_ = nullptr;
   QLabel *Label3_ = nullptr, *Label5_ = nullptr, *Label4_ = nullptr;
   QPushButton *cmdOK_ = nullptr, *cmdCancel_ = nullptr, *Command4_ = nullptr;
-  QPushButton *Command2_ = nullptr, *Command3_ = nullptr;
+  QPushButton *Command2_ = nullptr, *Command3_ = nullptr, *cmdSetDefault_ = nullptr;
 };
 
 }  // namespace kairotex
