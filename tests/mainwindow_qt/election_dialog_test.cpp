@@ -4,7 +4,9 @@
 #include "mainwindow/qt/election_dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -173,6 +175,33 @@ class ElectionDialogTest : public QObject {
     QCOMPARE(Shown(&d, "Label4"), QStringLiteral("10:30 AM"));
     QCOMPARE(Child(&d, "txtBirthMinute")->text(), QStringLiteral("30"));
     QCOMPARE(f.context.election.Minute, int16_t{30});
+  }
+
+  // A town typed and chosen fills the place and zone boxes; the zone follows
+  // the date typed after, and OK stores the town's zone of that date.
+  void placeBoxFillsThePlaceAndTheZoneFollowsTheDate() {
+    WindowFixture f;
+    ElectionDialog d(f.context, f.window.get());
+    d.show();
+    Type(&d, "txtPlace", QStringLiteral("ulm, de"));
+    auto* completer = Child(&d, "txtPlace")->completer();
+    QVERIFY(completer != nullptr && completer->model()->rowCount() >= 1);
+    const QString label = completer->model()->index(0, 0).data().toString();
+    QCOMPARE(label, QStringLiteral("Ulm, Baden-Württemberg, Germany"));
+    emit completer->activated(label);
+    QCOMPARE(Child(&d, "txtLongDeg")->text(), QStringLiteral("9"));
+    QCOMPARE(Child(&d, "txtLongMin")->text(), QStringLiteral("59"));
+    QCOMPARE(Child(&d, "txtLatDeg")->text(), QStringLiteral("48"));
+    QCOMPARE(Child(&d, "txtLatMin")->text(), QStringLiteral("24"));
+    QVERIFY(Child<QRadioButton>(&d, "optEast")->isChecked());
+    QCOMPARE(Child(&d, "txtTZ")->text(), QStringLiteral("-1"));  // 7 December
+    QCOMPARE(Shown(&d, "lblZoneStatus"), QStringLiteral("Europe/Berlin +01:00 CET"));
+    Type(&d, "txtMonth", QStringLiteral("7"));
+    QCOMPARE(Child(&d, "txtTZ")->text(), QStringLiteral("-2"));
+    Click(&d, "cmdOK");
+    QVERIFY(d.stored());
+    QCOMPARE(f.context.election.Zone, -2.0f);
+    QCOMPARE(f.context.election.LonMinutes, int16_t{59});
   }
 
   void okStoresCancelAndEscLeaveAndItFitsSmallScreens() {

@@ -1,5 +1,6 @@
 #include "mainwindow/qt/election_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QEvent>
@@ -142,6 +143,9 @@ void ElectionDialog::BuildControls() {
   // The atlas's own search has chosen the towns (accents, regions): show them all.
   placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   txtPlace_->setCompleter(placeCompleter_);
+  // Wide enough for "town, region, country" whole.
+  placeCompleter_->popup()->setMinimumWidth(
+      txtPlace_->fontMetrics().horizontalAdvance(QString(44, QLatin1Char('n'))));
   txtTZ_ = AddField(fields, 8, "txtTZ", "lblBirthTZ", "Time Zone . . .", 8, kZoneCharacters);
   lblZoneStatus_ = new QLabel;
   lblZoneStatus_->setObjectName(QStringLiteral("lblZoneStatus"));
