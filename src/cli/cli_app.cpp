@@ -79,7 +79,7 @@ void AddReportFlags(CLI::App& command, ReportFlags& f) {
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
-           const Clock& clock) {
+           const Clock& clock, WheelRunner run_wheel) {
   CLI::App app{"KAIROTEX: charts for electional and horary astrology"};
   app.require_subcommand(1);
   ChartFlags flags;
@@ -127,7 +127,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   if (chart->parsed()) return RunChart(flags, json, out, err, clock);
   if (report->parsed()) return RunReports(flags, report_flags, out, err, clock);
   if (aspects->parsed()) return RunAspects(flags, report_flags, out, err, clock);
-  if (wheel->parsed()) return RunWheel(flags, wheel_flags, out, err, clock);
+  if (wheel->parsed()) {
+    if (run_wheel != nullptr) return run_wheel(flags, wheel_flags, out, err, clock);
+    err << "kairotex-cli: wheels are drawn by " << kWheelProgramName
+        << ", which was not found beside kairotex-cli\n";
+    return kExitDataFile;
+  }
   if (places->parsed()) return RunPlaces(places_flags, out, err, clock);
   return kExitOk;
 }

@@ -60,20 +60,6 @@ int16_t ChartStyle(const std::string& flag, const std::string& program_dir) {
 
 }  // namespace
 
-CLI::App* AddWheelCommand(CLI::App& app, WheelFlags& flags) {
-  CLI::App* wheel = app.add_subcommand("wheel", "draw the chartwheel into a PNG, SVG or PDF file");
-  wheel->add_option("--out", flags.out, "the file to write: .png, .svg or .pdf")
-      ->required()
-      ->check(NotEmptyValue());
-  wheel->add_option("--style", flags.style, "american or european (default: KAIROTEX.INI)")
-      ->transform(CLI::IsMember({"american", "european"}, CLI::ignore_case));
-  wheel->add_option("--size", flags.size, "PNG and SVG: WIDTHxHEIGHT in pixels (1024x768)")
-      ->check(NotEmptyValue());
-  wheel->add_option("--page", flags.page, "PDF: full (the printed page) or half (the window)")
-      ->transform(CLI::IsMember({"full", "half"}, CLI::ignore_case));
-  return wheel;
-}
-
 int RunWheel(const ChartFlags& chart_flags, const WheelFlags& flags, std::ostream&,
              std::ostream& err, const Clock& clock) {
   const std::optional<WheelFormat> format = FormatOf(flags.out);

@@ -24,13 +24,28 @@ FileText ReadFileText(const std::string& path) {
     result.problem = FileProblem::kUnreadable;
     return result;
   }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  // Straight into the string when the size is known (the data tables are
+  // large); by the stream otherwise, as for a file that grows while read.
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (!error) {
+    result.text.resize(static_cast<size_t>(size));
+    in.read(result.text.data(), static_cast<std::streamsize>(size));
+    result.text.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) {
+      result.problem = FileProblem::kUnreadable;
+      result.text.clear();
+      return result;
+    }
+    in.clear();
+  }
+  std::ostringstream rest;
+  rest << in.rdbuf();
   if (in.bad()) {
     result.problem = FileProblem::kUnreadable;
+    result.text.clear();
     return result;
   }
-  result.text = std::move(bytes).str();
+  result.text += std::move(rest).str();
   return result;
 }
 

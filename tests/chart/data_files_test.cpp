@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "settings/data_file_error.h"
 #include "test_paths.h"
@@ -81,6 +85,30 @@ TEST(DataFiles, AMissingFileOrAFolderIsRefusedByNameBlankEndsAccepted) {
 }
 
 // Chiron tables of our own making: a flat line with chosen records.
+// Every way a table writes a number reads as the standard conversion gives
+// it, the quick path for plain decimals included.
+TEST(DataFiles, NumbersReadAsTheStandardConversionGivesThem) {
+  const std::string dir = test::CopyOfDataDir("numbers");
+  std::mt19937 rng(1234);
+  const char* const shapes[] = {"%.4f", "%.1f", "%.0f", "%.12f", "%.17g", "%.3e", "%.0f."};
+  std::vector<std::string> texts;
+  std::string file;
+  for (size_t i = 0; i < kChironRecords; ++i) {
+    char text[64];
+    const double value = (rng() % 36000000) / 100000.0 + (rng() % 1000) * 1e-9;
+    std::snprintf(text, sizeof text, shapes[i % std::size(shapes)], value);
+    texts.emplace_back(text);
+    file += texts.back() + "\r\n";
+  }
+  test::WriteText(dir + "/CHIRON_HELIO.DAT", file);
+  const DataTables t = LoadDataFiles(dir);
+  for (size_t i = 0; i < kChironRecords; ++i) {
+    ASSERT_EQ(t.ChironHelioLon[i], static_cast<float>(std::strtod(texts[i].c_str(), nullptr)))
+        << texts[i];
+  }
+  std::filesystem::remove_all(dir);
+}
+
 DataTables FlatChiron(size_t decl_records = kChironRecords) {
   DataTables t;
   t.ChironGeoLon.assign(kChironRecords, 100.0f);

@@ -18,12 +18,13 @@ struct CliRun {
 // 2026 December 6, 10:49:30 local time on a computer kept on zone 5 (New York).
 inline const FixedClock kTestClock({2026, 12, 6, 10, 49, 30}, 5);
 
-// args without the program name.
-inline CliRun RunCliArgs(const std::vector<std::string>& args) {
+// args without the program name; `wheel` draws wheels (the Qt tests give it).
+inline CliRun RunCliArgs(const std::vector<std::string>& args, WheelRunner wheel = nullptr) {
   std::vector<const char*> argv = {"kairotex-cli"};
   for (const auto& a : args) argv.push_back(a.c_str());
   std::ostringstream out, err;
-  const int status = RunCli(static_cast<int>(argv.size()), argv.data(), out, err, kTestClock);
+  const int status =
+      RunCli(static_cast<int>(argv.size()), argv.data(), out, err, kTestClock, wheel);
   return {status, out.str(), err.str()};
 }
 
@@ -34,9 +35,10 @@ inline const std::vector<std::string> kNewYork1990 = {
 
 // command, then args, on the delivered data files (or data_dir) in m/d/y order.
 inline CliRun RunCommand(const std::string& command, std::vector<std::string> args,
-                         const std::string& data_dir = test::DataDir()) {
+                         const std::string& data_dir = test::DataDir(),
+                         WheelRunner wheel = nullptr) {
   args.insert(args.begin(), {command, "--data-dir", data_dir, "--date-order", "mdy"});
-  return RunCliArgs(args);
+  return RunCliArgs(args, wheel);
 }
 
 }  // namespace kairotex::cli

@@ -13,6 +13,7 @@
 #include "chartview/qt/gui_application.h"
 #include "chartview/qt/horary_font.h"
 #include "cli/cli_run.h"
+#include "cli/wheel_command.h"
 #include "test_paths.h"
 
 namespace kairotex::test {
@@ -37,7 +38,7 @@ inline cli::CliRun RunWheel(std::vector<std::string> args,
                             const std::string& data_dir = DataDir()) {
   args.insert(args.end(), {"--date", "1990-03-21", "--time", "6.15", "--pm", "--zone", "5", "--lon",
                            "73w59", "--lat", "40n45", "--house", "P", "--name", "Reference"});
-  return cli::RunCommand("wheel", args, data_dir);
+  return cli::RunCommand("wheel", args, data_dir, cli::RunWheel);
 }
 
 inline QImage ImageAt(const std::string& path) {

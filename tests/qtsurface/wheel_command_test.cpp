@@ -58,7 +58,7 @@ TEST_F(WheelCommandTest, BadFlagsAreRefusedByNameAndAFailedWriteNamesTheFile) {
     EXPECT_EQ(run.status, kExitInputRefused) << flags.back();
     EXPECT_NE(run.err.find(named), std::string::npos) << run.err;
   }
-  EXPECT_EQ(RunCliArgs({"wheel"}).status, kExitInputRefused);  // --out is required
+  EXPECT_EQ(RunCliArgs({"wheel"}, RunWheel).status, kExitInputRefused);  // --out is required
   for (const char* name : {"wheel.png", "wheel.svg", "wheel.pdf"}) {
     const std::string out = dir_ + "/missing folder/" + name;
     const CliRun run = test::RunWheel({"--out", out});
