@@ -174,8 +174,10 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
   ApplyZodiac(s, o);
 
   s.DeclinationMode = settings.DeclinationChart;
-  BuildChartHeading(s);
-  if (s.DeclinationMode) s.ChartHeading[1] = s.ChartTitle + " - declinations";
+  if (settings.BuildHeading) {
+    BuildChartHeading(s);
+    if (s.DeclinationMode) s.ChartHeading[1] = s.ChartTitle + " - declinations";
+  }
   s.CurrentOrbFile = ProgramPath(c.program_dir, "NATAL.ORB");
 
   ApplyChartKind(s, settings);

@@ -22,6 +22,8 @@ struct ChartSettings {
   bool ElectionsRunning = false;  // the running clock
   bool HelioChart = false;
   bool DeclinationChart = false;
+  // The heading texts; a scan of many charts reads none of them.
+  bool BuildHeading = true;
 
   // Settings with only the item of this letter checked ("P", "R", ... "I").
   static ChartSettings ForHouseSystem(char letter);

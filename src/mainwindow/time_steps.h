@@ -3,16 +3,10 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "chart/election_steps.h"
 #include "settings/options.h"
 
 namespace kairotex {
-
-enum class TimeStep { kAddDay, kSubDay, kAddHour, kSubHour, kAddMinute, kSubMinute };
-
-// One step of the record. Months have their civil lengths (Gregorian leap
-// years after 1582, Julian before). Returns false and leaves the record as it
-// was when the stepped date lies outside the years the chart engine accepts.
-bool StepElection(ElectionData& election, TimeStep step);
 
 // The four multiple steps: a single step repeated as often as an option says.
 enum class MultipleStep { kAddHours, kSubHours, kAddMinutes, kSubMinutes };

@@ -1,0 +1,65 @@
+#include "chart/chart_series.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+#include "chart/election_steps.h"
+
+namespace kairotex {
+namespace {
+
+// The record `minutes` later; false when it leaves the chart years.
+bool StepMinutes(ElectionData& e, int64_t minutes) {
+  for (int64_t i = 0; i < minutes; ++i) {
+    if (!StepElection(e, TimeStep::kAddMinute)) return false;
+  }
+  return true;
+}
+
+// How many of the series' moments lie inside the chart years.
+int64_t ReachableCount(const ChartSeries& series) {
+  ElectionData e = series.start;
+  int64_t reachable = series.count > 0 ? 1 : 0;
+  while (reachable < series.count && StepMinutes(e, series.step_minutes)) ++reachable;
+  return reachable;
+}
+
+void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const ChartSettings& settings,
+               const ChartContext& context, const SeriesVisit& visit) {
+  ElectionData e = series.start;
+  StepMinutes(e, first * series.step_minutes);
+  ChartState chart;
+  for (int64_t index = first; index < end; ++index) {
+    if (index > first) StepMinutes(e, series.step_minutes);
+    CalculateChart(chart, e, settings, context);
+    visit(index, chart);
+  }
+}
+
+}  // namespace
+
+int64_t CastChartSeries(const ChartSeries& series, const ChartSettings& settings,
+                        const ChartContext& context, int threads, const SeriesVisit& visit) {
+  if (series.step_minutes < 1 || series.count < 1) return 0;
+  ChartSettings scan = settings;
+  scan.ElectionsRunning = false;
+  scan.BuildHeading = false;
+  const int64_t count = ReachableCount(series);
+  const int64_t workers = std::clamp<int64_t>(threads, 1, std::max<int64_t>(1, count / 64));
+  if (workers == 1) {
+    CastBlock(series, 0, count, scan, context, visit);
+    return count;
+  }
+  std::vector<std::thread> pool;
+  const int64_t block = (count + workers - 1) / workers;
+  for (int64_t w = 0; w < workers; ++w) {
+    const int64_t first = w * block, end = std::min(count, first + block);
+    if (first >= end) break;
+    pool.emplace_back([&, first, end] { CastBlock(series, first, end, scan, context, visit); });
+  }
+  for (std::thread& worker : pool) worker.join();
+  return count;
+}
+
+}  // namespace kairotex
