@@ -1,5 +1,5 @@
-// Speed of the chart engine: a whole chart in each house system, the data
-// files at start-up, and the command line end to end.
+// Start-up costs: the data files, and the command line end to end (the whole
+// chart in each house system is timed by engine_bench).
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,35 +12,6 @@ extern char** environ;
 
 namespace kairotex {
 namespace {
-
-using bench::Program;
-using bench::SilentMessages;
-
-ElectionData Election() {
-  return bench::NewYorkElection(2026, 12, 6, 10, 49, false);
-}
-
-// Moment and next day, all sixteen objects, cusps, Chiron, heading.
-void BM_CalculateChart(benchmark::State& bench, char letter) {
-  const FixedClock clock({2026, 12, 6, 10, 49, 0}, 5);
-  SilentMessages messages;
-  const ChartContext context = Program().Context(clock, messages);
-  const ChartSettings settings = ChartSettings::ForHouseSystem(letter);
-  const ElectionData election = Election();
-  ChartState state;
-  for (auto _ : bench) {
-    CalculateChart(state, election, settings, context);
-    benchmark::DoNotOptimize(state.ObjectPos);
-  }
-}
-BENCHMARK_CAPTURE(BM_CalculateChart, Placidus, 'P');
-BENCHMARK_CAPTURE(BM_CalculateChart, Regiomontanus, 'R');
-BENCHMARK_CAPTURE(BM_CalculateChart, Koch, 'K');
-BENCHMARK_CAPTURE(BM_CalculateChart, Campanus, 'C');
-BENCHMARK_CAPTURE(BM_CalculateChart, Porphyry, 'O');
-BENCHMARK_CAPTURE(BM_CalculateChart, Equal, 'E');
-BENCHMARK_CAPTURE(BM_CalculateChart, Meridian, 'M');
-BENCHMARK_CAPTURE(BM_CalculateChart, Morinus, 'I');
 
 void BM_LoadDataFiles(benchmark::State& bench) {
   for (auto _ : bench) {
