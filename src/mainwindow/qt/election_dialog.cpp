@@ -368,6 +368,8 @@ void ElectionDialog::txtPlace_Chosen(const QString& label) {
     (f.west ? optWest_ : optEast_)->setChecked(true);
     (f.south ? optSouth_ : optNorth_)->setChecked(true);
     ShowZoneStatus(status);
+    // The town's name, not the end of its label, once the completer has set it.
+    QTimer::singleShot(0, txtPlace_, [edit = txtPlace_] { edit->setCursorPosition(0); });
     return;
   }
 }
