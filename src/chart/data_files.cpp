@@ -29,14 +29,8 @@ constexpr FieldRule kSecondAlmuten{"an object number (0 for none)", 0, 16};
 constexpr FieldRule kLongitude{"a longitude", 0, 360};
 constexpr FieldRule kDeclination{"a declination", -90, 90};
 
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
 bool IsBlank(std::string_view line) {
-  return Trim(line).empty();
+  return TrimBlanks(line).empty();
 }
 
 std::string RangeText(const FieldRule& rule) {
@@ -85,18 +79,18 @@ bool ReadPlainDecimal(std::string_view text, double& value) {
 
 // The number of one field, read whole, or an error naming the field.
 double ReadField(std::string_view field, const FieldRule& rule, const std::string& path, int line) {
-  std::string_view digits = Trim(field);
+  std::string_view digits = TrimBlanks(field);
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);  // from_chars takes no '+'
   double value = 0;
   if (ReadPlainDecimal(digits, value) && value >= rule.min && value <= rule.max) return value;
   const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || result.ec == std::errc::invalid_argument ||
       result.ptr != digits.data() + digits.size()) {
-    throw DataFileError(path, line, "\"" + QuoteExcerpt(Trim(field)) + "\" is not a number");
+    throw DataFileError(path, line, "\"" + QuoteExcerpt(TrimBlanks(field)) + "\" is not a number");
   }
   if (result.ec == std::errc::result_out_of_range || !(value >= rule.min && value <= rule.max)) {
     throw DataFileError(path, line,
-                        "\"" + QuoteExcerpt(Trim(field)) + "\" is outside the range of " +
+                        "\"" + QuoteExcerpt(TrimBlanks(field)) + "\" is outside the range of " +
                             rule.meaning + " (" + RangeText(rule) + ")");
   }
   return value;

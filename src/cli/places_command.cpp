@@ -1,16 +1,18 @@
 #include "cli/places_command.h"
 
 #include <CLI/CLI.hpp>
-#include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
+#include <utility>
 #include <vector>
 
+#include "chart/angles.h"
 #include "chart/election_checks.h"
 #include "cli/cli_app.h"
 #include "cli/flag_checks.h"
 #include "cli/program_setup.h"
 #include "places/atlas.h"
+#include "places/election_place.h"
 #include "places/time_zones.h"
 #include "settings/data_file_error.h"
 #include "settings/file_text.h"
@@ -34,12 +36,11 @@ std::optional<CivilTime> NoonOf(const std::string& date, const Clock& clock) {
 }
 
 // 48.3984 -> "48n24"; -73.9866 -> "73w59", as the chart flags take them.
-std::string DegreesLetterMinutes(double value, char positive, char negative) {
-  const long long minutes = std::llround(std::fabs(value) * 60.0);
-  std::string text = std::to_string(minutes / 60);
-  text += value < 0 ? negative : positive;
-  if (minutes % 60 < 10) text += '0';
-  return text + std::to_string(minutes % 60);
+std::pair<std::string, std::string> LatLonFlags(const AtlasPlace& place) {
+  ElectionEntry e;
+  SetEntryPlace(e, place.latitude, place.longitude);
+  return {FormatCoordinate(*e.lat_degrees + *e.lat_minutes / 100.0, e.south ? "SOUTH" : "NORTH"),
+          FormatCoordinate(*e.lon_degrees + *e.lon_minutes / 100.0, e.west ? "WEST" : "EAST")};
 }
 
 }  // namespace
@@ -94,8 +95,7 @@ int RunPlaces(const PlacesFlags& f, std::ostream& out, std::ostream& err, const 
       offset_json = offset;
       offset_text = OffsetText(offset);
     }
-    const std::string lat = DegreesLetterMinutes(place->latitude, 'n', 's');
-    const std::string lon = DegreesLetterMinutes(place->longitude, 'e', 'w');
+    const auto [lat, lon] = LatLonFlags(*place);
     if (f.json) {
       list.push_back({{"place", PlaceLabel(*place)},
                       {"country_code", place->country_code},

@@ -4,15 +4,10 @@
 
 #include "places/atlas.h"
 #include "places/name_folding.h"
+#include "settings/file_text.h"
 
 namespace kairotex {
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // The query's comma-separated parts, trimmed and folded; the empty ones
 // after the first are left out ("Ulm," is "Ulm").
@@ -21,7 +16,7 @@ std::vector<std::string> QueryParts(std::string_view query) {
   size_t start = 0;
   while (true) {
     const size_t comma = query.find(',', start);
-    const std::string_view part = Trim(query.substr(start, comma - start));
+    const std::string_view part = TrimBlanks(query.substr(start, comma - start));
     if (parts.empty() || !part.empty()) parts.push_back(FoldName(part));
     if (comma == std::string_view::npos) return parts;
     start = comma + 1;

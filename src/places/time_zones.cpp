@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "settings/file_text.h"
+#include "settings/text_formats.h"
 
 namespace kairotex {
 
@@ -54,13 +55,6 @@ Offset OffsetAt(const cctz::time_zone& zone, const Seconds& instant, double long
     return {LocalMeanTimeOffset(longitude_east), found.abbr, true};
   }
   return {found.offset, found.abbr, false};
-}
-
-// Two digits with a leading zero.
-std::string TwoDigits(int64_t value) {
-  std::string text = std::to_string(value);
-  if (value < 10) text.insert(text.begin(), '0');
-  return text;
 }
 
 // "2.30 A.M.", as the chart heading writes a time.
@@ -173,8 +167,10 @@ double ZoneHoursWest(int64_t utc_offset_seconds) {
 std::string OffsetText(int64_t utc_offset_seconds) {
   const int64_t magnitude = utc_offset_seconds < 0 ? -utc_offset_seconds : utc_offset_seconds;
   std::string text(1, utc_offset_seconds < 0 ? '-' : '+');
-  text.append(TwoDigits(magnitude / 3600)).append(":").append(TwoDigits(magnitude / 60 % 60));
-  if (magnitude % 60 != 0) text.append(":").append(TwoDigits(magnitude % 60));
+  text.append(TwoDigits(static_cast<int>(magnitude / 3600)))
+      .append(":")
+      .append(TwoDigits(static_cast<int>(magnitude / 60 % 60)));
+  if (magnitude % 60 != 0) text.append(":").append(TwoDigits(static_cast<int>(magnitude % 60)));
   return text;
 }
 

@@ -23,18 +23,12 @@ namespace {
 constexpr size_t kUserFields = 6;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::vector<std::string_view> SplitTrimmed(std::string_view line) {
   std::vector<std::string_view> fields;
   size_t start = 0;
   while (true) {
     const size_t comma = line.find(',', start);
-    fields.push_back(Trim(line.substr(start, comma - start)));
+    fields.push_back(TrimBlanks(line.substr(start, comma - start)));
     if (comma == std::string_view::npos) return fields;
     start = comma + 1;
   }
@@ -136,7 +130,7 @@ void Atlas::AddUserPlaces(const std::string& path,
   ForEachLine(file.text, [&](std::string_view raw, int number) {
     if (number == 1 && raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
     const std::string line = TextAsUtf8(raw);
-    const std::string_view text = Trim(line);
+    const std::string_view text = TrimBlanks(line);
     if (text.empty() || text.starts_with('#')) return;
 
     std::string problem;

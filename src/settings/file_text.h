@@ -26,6 +26,13 @@ std::string DescribeFileProblem(const std::string& path, FileProblem problem);
 // and every byte outside printable ASCII written as \xNN.
 std::string QuoteExcerpt(std::string_view text, size_t max_length = 24);
 
+// The text without its leading and trailing blanks and tabs.
+inline std::string_view TrimBlanks(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // Splits text into lines at CR LF, LF or a lone CR.
 template <typename Sink>
 void ForEachLine(std::string_view text, Sink&& sink) {
