@@ -1,9 +1,6 @@
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QMenu>
-#include <QTest>
-#include <filesystem>
 
 #include "chartview/qt/gui_application.h"
 #include "chartview/qt/horary_font.h"
@@ -27,7 +24,7 @@ WindowFixture::WindowFixture(const std::function<void(const std::string& dir)>& 
 
 WindowFixture::~WindowFixture() {
   window.reset();
-  std::filesystem::remove_all(dir);
+  fs::remove_all(dir);
 }
 
 QStringList MenuLines(const QMenuBar* bar) {

@@ -1,16 +1,18 @@
 // One main window over a copy of the delivered files, with a clock the test
-// sets and messages that are recorded instead of shown; and what the window
-// tests share. Each test file registers its QtTest class with one line;
-// main() runs them all in the order of their names.
+// sets and messages recorded instead of shown; and what the window tests
+// share. main() runs each registered QtTest class in the order of their names.
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
-#include <QString>
-#include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,6 +26,7 @@
 #include "test_paths.h"
 
 namespace kairotex::test {
+namespace fs = std::filesystem;
 
 // 7 Dec 2026, 10:30:00 on a computer kept on zone 5 (New York), as option 18.
 inline constexpr LocalDateTime kMorning{2026, 12, 7, 10, 30, 0};

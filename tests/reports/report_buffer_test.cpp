@@ -42,10 +42,10 @@ struct Buffered {
   }
   void ExpectOneMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     ASSERT_EQ(messages.all.size(), 1u);
-    EXPECT_EQ(messages.all[0].text, text);
-    EXPECT_EQ(messages.all[0].title, title);
-    EXPECT_EQ(messages.all[0].icon, icon);
+    const test::RecordedMessage& m = messages.all[0];
+    EXPECT_EQ(std::tie(m.text, m.title, m.icon), std::tie(text, title, icon));
     messages.all.clear();
+    messages.texts.clear();
   }
 };
 
@@ -81,9 +81,7 @@ TEST(ReportBuffer, SixteenBitCountRefusesTheLinePast32767) {
   // Every further line gives the message again and is lost; showing still
   // works, warning that the buffer is nearly full.
   b.buffer.ShowReport(b.view, "");
-  ASSERT_EQ(b.messages.all.size(), 2u);
-  EXPECT_EQ(b.messages.all[0].text, kBufferFullMessage);
-  EXPECT_EQ(b.messages.all[1].text, kBufferNearlyFullMessage);
+  EXPECT_EQ(b.messages.texts, (Lines{kBufferFullMessage, kBufferNearlyFullMessage}));
   EXPECT_EQ(b.view.shown.size(), 1u);
   EXPECT_EQ(b.buffer.data_line_count(), 32767);
   // Clearing makes room again, telling the user; the current report stays.
@@ -178,16 +176,12 @@ TEST(SavedDataFile, FormFeedLinesByOption50) {
     const std::string text = DataFileText(b.buffer, option50);
     std::vector<int> after;
     int buffer_line = -1;
+    ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
     for (size_t start = 0, end; start < text.size(); start = end + 2) {
       end = text.find("\r\n", start);
-      ASSERT_NE(end, std::string::npos) << "line without CR LF";
       const std::string line = text.substr(start, end - start);
       EXPECT_EQ(line.find('\n'), std::string::npos);
-      if (line == "\f") {
-        after.push_back(buffer_line);
-      } else {
-        ++buffer_line;
-      }
+      line == "\f" ? after.push_back(buffer_line) : void(++buffer_line);
     }
     EXPECT_EQ(after, form_feeds_after) << lines << " " << option50;
   }
@@ -260,9 +254,8 @@ TEST(PrintPages, LinesWideTextAndPages) {
     std::vector<size_t> sizes;
     for (const Lines& page : pages) sizes.push_back(page.size());
     EXPECT_EQ(sizes, page_sizes) << count << " lines, option " << option49;
-    if (count > 0) {
-      EXPECT_EQ(pages.back().back(), std::to_string(count - 1));
-    }
+    EXPECT_EQ(pages.back().empty() ? "" : pages.back().back(),
+              count > 0 ? std::to_string(count - 1) : "");
   }
 }
 
