@@ -24,6 +24,7 @@ void TakeElectionMoment(ChartState& s, const ElectionData& e, const RegionalForm
   s.ChartDay = e.Day;
   s.ChartYear = e.Year;
   s.ChartTimeHMM = static_cast<float>(e.Hour + e.Minute / 100.0);
+  s.ChartSecond = e.Second;
   s.AmPm = e.PmFlag == 1 ? "P.M." : "A.M.";
   s.ChartDateText = RegionalDateText(regional, e.Month, e.Day, e.Year);
   s.ChartZone = e.Zone;
@@ -41,6 +42,7 @@ void TakePresentMoment(ChartState& s, const ChartContext& c) {
   s.ChartDay = static_cast<int16_t>(now.day);
   s.ChartYear = static_cast<int16_t>(now.year);
   s.ChartTimeHMM = static_cast<float>(TwelveHourClockHour(now.hour) + now.minute / 100.0);
+  s.ChartSecond = 0;
   s.AmPm = now.hour >= 12 ? "P.M." : "A.M.";
   s.ChartDateText = RegionalDateText(c.regional, now.month, now.day, now.year);
   const OptionsTable& o = c.options;

@@ -46,12 +46,14 @@ struct ElectionData {
   int16_t SouthFlag = 0;  // 1 = south, 0 = north
   float Zone = 0;         // hours, positive west of Greenwich
   std::string Name;
+  int16_t Second = 0;  // 0..59, for scans that refine a moment; not stored
 };
 
 struct ChartState {
   // Moment and place.
   int16_t ChartMonth = 0, ChartDay = 0, ChartYear = 0;
   float ChartTimeHMM = 0;  // 12-hour clock as hours.minutes
+  int16_t ChartSecond = 0;  // seconds past ChartTimeHMM's minute, 0 but in scans
   std::string AmPm;        // "A.M." or "P.M."
   float ChartZone = 0;
   float ChartLongitude = 0;  // degrees.minutes, positive west

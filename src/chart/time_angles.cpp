@@ -49,7 +49,7 @@ double ChartLatitudeRadians(const ChartState& state) {
 void ComputeTimeAndAngles(ChartState& s) {
   double t = s.ChartTimeHMM;
   if (std::floor(t) == 12.0) t -= 12.0;
-  s.DayFraction = (DegMinToDecimal(t) + s.ChartZone) / 24.0;
+  s.DayFraction = (DegMinToDecimal(t) + s.ChartSecond / 3600.0 + s.ChartZone) / 24.0;
   if (s.AmPm == "P.M.") s.DayFraction += 0.5;
 
   const double latitude = ChartLatitudeRadians(s);
