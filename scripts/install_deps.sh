@@ -18,7 +18,11 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   xvfb xdotool imagemagick x11-utils desktop-file-utils appstream
   # Time zones from the system's IANA database, and the towns of the atlas
   # (read by its generator and by the test that the delivered atlas is current).
-  libcctz-dev tzdata libtimezonemap-data)
+  libcctz-dev tzdata libtimezonemap-data
+  # A real calendar parser for the test of the iCalendar export.
+  python3-icalendar
+  # The reference library the engine benchmark times the same work with.
+  libswe-dev swe-basic-data)
 
 
 exec "$(dirname "$0")/install_packages.sh" "${packages[@]}"

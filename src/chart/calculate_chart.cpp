@@ -18,12 +18,17 @@ float DegreesMinutes(double degrees, double minutes) {
   return static_cast<float>(degrees + minutes / 100.0);
 }
 
+// The record's 12-hour clock time as hours.minutes in 32 bits.
+float ElectionTimeHMM(const ElectionData& e) {
+  return static_cast<float>(e.Hour + e.Minute / 100.0);
+}
+
 void TakeElectionMoment(ChartState& s, const ElectionData& e, const RegionalFormat& regional) {
   s.ChartTitle = e.Name + " - election chart";
   s.ChartMonth = e.Month;
   s.ChartDay = e.Day;
   s.ChartYear = e.Year;
-  s.ChartTimeHMM = static_cast<float>(e.Hour + e.Minute / 100.0);
+  s.ChartTimeHMM = ElectionTimeHMM(e);
   s.ChartSecond = e.Second;
   s.AmPm = e.PmFlag == 1 ? "P.M." : "A.M.";
   s.ChartDateText = RegionalDateText(regional, e.Month, e.Day, e.Year);
@@ -123,8 +128,17 @@ char HouseSystemLetterOf(const ChartSettings& settings) {
   return 'P';
 }
 
+ChartClock ElectionClock(const ElectionData& e) {
+  return ChartClockOf(ElectionTimeHMM(e), e.Second, e.PmFlag == 1, e.Zone, e.Year, e.Month, e.Day);
+}
+
 void CalculateChart(ChartState& s, const ElectionData& election, const ChartSettings& settings,
                     const ChartContext& c) {
+  CalculateChart(s, election, settings, c, KnownBodies{});
+}
+
+void CalculateChart(ChartState& s, const ElectionData& election, const ChartSettings& settings,
+                    const ChartContext& c, const KnownBodies& known) {
   const OptionsTable& o = c.options;
   s.ChartHeading.fill("");
   s.HouseSystemLetter = HouseSystemLetterOf(settings);
@@ -147,7 +161,7 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
   ComputeTimeAndAngles(s);
   ComputeHouseCusps(s);
   for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = s.CuspWheel[k];
-  ComputePlanets(s, c.elements);
+  ComputePlanets(s, c.elements, settings.ElectionsRunning ? KnownBodies{} : known);
   FindHousePositions(s);
   s.NightChart = HouseOfObject(s, kSun) < 7 ? 1 : 0;
   ApplyPartOfFortune(s, o);

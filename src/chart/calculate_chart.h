@@ -8,6 +8,7 @@
 #include "chart/chart_state.h"
 #include "chart/data_files.h"
 #include "chart/planet_theory.h"
+#include "chart/planets.h"
 #include "chart/platform.h"
 #include "settings/options.h"
 #include "settings/regional_format.h"
@@ -52,6 +53,12 @@ inline constexpr std::array<double, 13> kFixedCusps = {0,  270, 300, 330, 0,   3
 
 void CalculateChart(ChartState& state, const ElectionData& election, const ChartSettings& settings,
                     const ChartContext& context);
+// The same with the bodies a scan has already computed (never with the running clock).
+void CalculateChart(ChartState& state, const ElectionData& election, const ChartSettings& settings,
+                    const ChartContext& context, const KnownBodies& known);
+
+// The engine's clock of an election record, as CalculateChart reads it.
+ChartClock ElectionClock(const ElectionData& election);
 
 // The present moment and the default place of options 18 to 24, named "Now".
 void SetChartToNow(ElectionData& election, const OptionsTable& options, const Clock& clock);

@@ -25,14 +25,44 @@ int64_t ReachableCount(const ChartSeries& series) {
   return reachable;
 }
 
+constexpr int64_t kMinutesPerDay = 1440;
+
+// Casts moments [first, end). When the step divides a day, the next-day
+// bodies of moment i are the bodies of moment i + day_steps, computed once as
+// that moment's own and kept in a ring until it is cast.
 void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const ChartSettings& settings,
                const ChartContext& context, const SeriesVisit& visit) {
   ElectionData e = series.start;
   StepMinutes(e, first * series.step_minutes);
   ChartState chart;
+  const bool reuse = kMinutesPerDay % series.step_minutes == 0;
+  const int64_t day_steps = kMinutesPerDay / series.step_minutes;
+  // Slot i % ring.size() holds moment i's bodies; `known` says whether its
+  // moment lies inside the chart years.
+  std::vector<BodyPositions> ring(reuse ? static_cast<size_t>(day_steps + 1) : 0);
+  std::vector<char> known(ring.size(), 0);
+  ElectionData ahead = e;
+  int64_t ahead_index = first;
+  bool ahead_ok = true;
+  const auto slot = [&](int64_t index) { return static_cast<size_t>(index % (day_steps + 1)); };
+  const auto fill_ahead_to = [&](int64_t last) {
+    for (; ahead_index <= last; ++ahead_index) {
+      if (ahead_index > first) ahead_ok = ahead_ok && StepMinutes(ahead, series.step_minutes);
+      known[slot(ahead_index)] = ahead_ok ? 1 : 0;
+      if (ahead_ok) ring[slot(ahead_index)] = BodiesAtClock(context.elements, ElectionClock(ahead));
+    }
+  };
   for (int64_t index = first; index < end; ++index) {
     if (index > first) StepMinutes(e, series.step_minutes);
-    CalculateChart(chart, e, settings, context);
+    if (!reuse) {
+      CalculateChart(chart, e, settings, context);
+    } else {
+      fill_ahead_to(index + day_steps);
+      const BodyPositions& later = ring[slot(index + day_steps)];
+      const bool later_known = known[slot(index + day_steps)] != 0;
+      CalculateChart(chart, e, settings, context,
+                     {&ring[slot(index)], later_known ? &later : nullptr});
+    }
     visit(index, chart);
   }
 }

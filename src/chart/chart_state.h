@@ -52,9 +52,9 @@ struct ElectionData {
 struct ChartState {
   // Moment and place.
   int16_t ChartMonth = 0, ChartDay = 0, ChartYear = 0;
-  float ChartTimeHMM = 0;  // 12-hour clock as hours.minutes
+  float ChartTimeHMM = 0;   // 12-hour clock as hours.minutes
   int16_t ChartSecond = 0;  // seconds past ChartTimeHMM's minute, 0 but in scans
-  std::string AmPm;        // "A.M." or "P.M."
+  std::string AmPm;         // "A.M." or "P.M."
   float ChartZone = 0;
   float ChartLongitude = 0;  // degrees.minutes, positive west
   float ChartLatitude = 0;   // degrees.minutes, positive north

@@ -1,9 +1,9 @@
 #include "chart/data_files.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <future>
-#include <cmath>
 #include <string_view>
 
 #include "settings/data_file_error.h"
@@ -47,7 +47,7 @@ std::string RangeText(const FieldRule& rule) {
 // digits both numbers are exact doubles, so the one division rounds as
 // from_chars does; anything else (more digits, an exponent) goes to it.
 bool ReadPlainDecimal(std::string_view text, double& value) {
-  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4,  1e5,  1e6, 1e7,
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   size_t i = 0;
   const bool negative = !text.empty() && text[0] == '-';

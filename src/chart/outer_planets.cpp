@@ -68,6 +68,10 @@ planets::ElementCorrections Perturbations(int body, const planets::OuterArgument
 
 }  // namespace
 
+double PlutoEquinoxShift(double julian_day_number) {
+  return kPlutoPrecessionPerCentury * (julian_day_number - kPlutoEquinoxJdn) / 36525.0;
+}
+
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
                                                  double julian_day_number) {
   std::array<BodyPosition, 10> out{};
@@ -105,7 +109,7 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
     const Spherical geo = planets::HelioToGeo(helio, earth);
     double lon = geo.lon + corrections.longitude;
     if (body == kPluto) {
-      lon += kPlutoPrecessionPerCentury * (julian_day_number - kPlutoEquinoxJdn) / 36525.0;
+      lon += PlutoEquinoxShift(julian_day_number);
     }
     out[body].geo_lon = Normalize360(lon);
     out[body].geo_lat = geo.lat;

@@ -37,4 +37,8 @@ std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements,
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t1900,
                                                  double julian_day_number);
 
+// The degrees Pluto's longitude is carried from its series' equinox to the
+// equinox of the day of `julian_day_number`.
+double PlutoEquinoxShift(double julian_day_number);
+
 }  // namespace kairotex

@@ -19,15 +19,10 @@ MeanSunAndNode NutationArguments(double t) {
           259.183275 - 1934.142008 * t + 0.002078 * t * t + 0.0000022 * t * t * t};
 }
 
-// Longitudes of the Sun, Moon and Mercury to Pluto at one moment, [1..10].
-struct Longitudes {
-  ObjectTable lon{}, lat{}, helio{};
-  MoonPosition moon;
-};
-
-Longitudes BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
-                    double julian_day_number) {
-  Longitudes out;
+BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
+                       double julian_day_number) {
+  BodyPositions out;
+  out.julian_day_number = julian_day_number;
   out.lon[kSun] = Normalize360(ComputeSun(t1900));
   out.moon = ComputeMoon(t1900);
   out.lon[kMoon] = Normalize360(out.moon.lon);
@@ -49,7 +44,22 @@ Longitudes BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
   return out;
 }
 
+// The next day's longitudes of the chart at `julian_day_number`: the engine
+// takes the same day number for both days, so a later chart's Pluto is set
+// back to this day's equinox.
+ObjectTable NextDayLongitudes(const BodyPositions& day_later, double julian_day_number) {
+  ObjectTable lon = day_later.lon;
+  lon[kPluto] = Normalize360(lon[kPluto] - PlutoEquinoxShift(day_later.julian_day_number) +
+                             PlutoEquinoxShift(julian_day_number));
+  return lon;
+}
+
 }  // namespace
+
+BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock) {
+  return BodiesAt(elements, CenturiesFrom(2415020.0, clock), CenturiesFrom(2451545.0, clock),
+                  clock.julian_day_number);
+}
 
 double NutationInLongitude(double t) {
   const MeanSunAndNode a = NutationArguments(t);
@@ -71,16 +81,18 @@ double AyanamsaOffsetAt(double julian_date, double nutation_lon) {
   return 22.46045833333 + (julian_date - 2415020.0) / 365.25 / 71.61 + nutation_lon;
 }
 
-void ComputePlanets(ChartState& s, const OrbitalElements& elements) {
+void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownBodies& known) {
   const double jd = s.JulianDayNumber + s.DayFraction - 0.5;
   const double t = s.CenturiesT;
   s.NutationLon = NutationInLongitude(t);
   s.SvpOffset = SvpOffsetAt(t);
   s.AyanamsaOffset = AyanamsaOffsetAt(jd, s.NutationLon);
   s.RetroFlags = std::string(ObjectCount, ' ');
-  const double t2000 = (s.JulianDayNumber - 2451545.0 + s.DayFraction - 0.5) / 36525.0;
+  const ChartClock clock{s.DayFraction, s.JulianDayNumber};
+  const double t2000 = CenturiesFrom(2451545.0, clock);
 
-  const Longitudes now = BodiesAt(elements, t, t2000, s.JulianDayNumber);
+  const BodyPositions now =
+      known.now != nullptr ? *known.now : BodiesAt(elements, t, t2000, s.JulianDayNumber);
   for (int i = kSun; i <= kMoon; ++i) {
     s.ObjectPos[i] = now.lon[i];
     s.ObjectLat[i] = now.lat[i];
@@ -95,9 +107,12 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements) {
   s.HelioLonWork[1] = now.helio[1];
   for (int i = kMercury; i <= kPluto; ++i) s.HelioLonWork[i] = now.helio[i];
 
-  const Longitudes next =
-      BodiesAt(elements, t + kOneDayInCenturies, t2000 + kOneDayInCenturies, s.JulianDayNumber);
-  for (int i = kSun; i <= kMoon; ++i) s.ObjectLonNextDay[i] = next.lon[i];
+  const ObjectTable next = known.day_later != nullptr
+                               ? NextDayLongitudes(*known.day_later, s.JulianDayNumber)
+                               : BodiesAt(elements, t + kOneDayInCenturies,
+                                          t2000 + kOneDayInCenturies, s.JulianDayNumber)
+                                     .lon;
+  for (int i = kSun; i <= kMoon; ++i) s.ObjectLonNextDay[i] = next[i];
 
   // Retrograde: the next day's longitude is smaller, taken the short way round 0 Aries.
   for (int i = kMercury; i <= kPluto; ++i) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "chart/moon_theory.h"
 #include "chart/planet_theory.h"
+#include "chart/time_angles.h"
 
 namespace kairotex {
 
@@ -14,9 +16,25 @@ double NutationInLongitude(double t1900);
 double SvpOffsetAt(double t1900);
 double AyanamsaOffsetAt(double julian_date, double nutation_lon);
 
+// The Sun, Moon and Mercury to Pluto at one moment, [1..10].
+struct BodyPositions {
+  ObjectTable lon{}, lat{}, helio{};
+  MoonPosition moon;
+  double julian_day_number = 0;  // of the civil date, which Pluto's equinox follows
+};
+BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock);
+
+// Bodies a scan already has: those of the chart's moment and those of the
+// moment a day later (as that moment's own chart computed them). Null: compute.
+struct KnownBodies {
+  const BodyPositions* now = nullptr;
+  const BodyPositions* day_later = nullptr;
+};
+
 // Fills ObjectPos[1..15], ObjectLat, HelioLonWork, ObjectLonNextDay[1..10],
 // DeclWork[1..10], RetroFlags, TrueNode (only while it holds -100),
 // NutationLon, SvpOffset and AyanamsaOffset from the chart's time and angles.
-void ComputePlanets(ChartState& state, const OrbitalElements& elements);
+void ComputePlanets(ChartState& state, const OrbitalElements& elements,
+                    const KnownBodies& known = {});
 
 }  // namespace kairotex

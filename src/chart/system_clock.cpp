@@ -18,7 +18,8 @@ long long DaysFromCivil(int year, int month, int day) {
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const long long year_of_era = y - era * 400;
   const long long day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long long day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  const long long day_of_era =
+      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
   return era * 146097 + day_of_era - 719468;
 }
 
@@ -28,7 +29,8 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
   const long long day_of_era = days - era * 146097;
   const long long year_of_era =
       (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const long long day_of_year = day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const long long day_of_year =
+      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
   const long long mp = (5 * day_of_year + 2) / 153;
   day = static_cast<int>(day_of_year - (153 * mp + 2) / 5 + 1);
   month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);

@@ -46,17 +46,30 @@ double ChartLatitudeRadians(const ChartState& state) {
   return DegToRad(sign * DegMinToDecimal(std::fabs(lat)));
 }
 
-void ComputeTimeAndAngles(ChartState& s) {
-  double t = s.ChartTimeHMM;
+ChartClock ChartClockOf(float time_hmm, int second, bool pm, float zone, int year, int month,
+                        int day) {
+  ChartClock clock;
+  double t = time_hmm;
   if (std::floor(t) == 12.0) t -= 12.0;
-  s.DayFraction = (DegMinToDecimal(t) + s.ChartSecond / 3600.0 + s.ChartZone) / 24.0;
-  if (s.AmPm == "P.M.") s.DayFraction += 0.5;
+  clock.day_fraction = (DegMinToDecimal(t) + second / 3600.0 + zone) / 24.0;
+  if (pm) clock.day_fraction += 0.5;
+  clock.julian_day_number = JulianDayNumberOfDate(year, month, day);
+  return clock;
+}
 
+double CenturiesFrom(double epoch, const ChartClock& clock) {
+  return (clock.julian_day_number - epoch + clock.day_fraction - 0.5) / 36525.0;
+}
+
+void ComputeTimeAndAngles(ChartState& s) {
+  const ChartClock clock = ChartClockOf(s.ChartTimeHMM, s.ChartSecond, s.AmPm == "P.M.",
+                                        s.ChartZone, s.ChartYear, s.ChartMonth, s.ChartDay);
+  s.DayFraction = clock.day_fraction;
   const double latitude = ChartLatitudeRadians(s);
 
-  s.JulianDayNumber = JulianDayNumberOfDate(s.ChartYear, s.ChartMonth, s.ChartDay);
+  s.JulianDayNumber = clock.julian_day_number;
   s.JulianDate = s.JulianDayNumber + s.DayFraction - 0.5;
-  s.CenturiesT = (s.JulianDayNumber - 2415020.0 + s.DayFraction - 0.5) / 36525.0;
+  s.CenturiesT = CenturiesFrom(2415020.0, clock);
   const double T = s.CenturiesT;
 
   const double s0 = (23925.836 + 8640184.54 * T + 0.0929 * T * T) / 3600.0;

@@ -9,6 +9,18 @@ namespace kairotex {
 // of the Julian count, the Gregorian calendar after it (2000-01-01 -> 2451545).
 double JulianDayNumberOfDate(int year, int month, int day);
 
+// The chart's clock as the engine reads it: the day fraction (hours of the
+// 12-hour clock, seconds and zone from midnight, as a fraction of a day) and
+// the Julian day number of the date.
+struct ChartClock {
+  double day_fraction = 0, julian_day_number = 0;
+};
+ChartClock ChartClockOf(float time_hmm, int second, bool pm, float zone, int year, int month,
+                        int day);
+
+// Julian centuries of the clock from an epoch (a Julian date at noon).
+double CenturiesFrom(double epoch, const ChartClock& clock);
+
 // Mean obliquity of the ecliptic in degrees, t in centuries from 1900 January 0.5.
 double MeanObliquity(double t1900);
 
