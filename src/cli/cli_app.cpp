@@ -4,6 +4,8 @@
 
 #include "cli/chart_cast.h"
 #include "cli/chart_output.h"
+#include "cli/elect_command.h"
+#include "cli/events_command.h"
 #include "cli/flag_checks.h"
 #include "cli/places_command.h"
 #include "cli/report_command.h"
@@ -112,6 +114,12 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
   PlacesFlags places_flags;
   CLI::App* places = AddPlacesCommand(app, places_flags);
 
+  ElectFlags elect_flags;
+  CLI::App* elect = AddElectCommand(app, elect_flags);
+
+  EventsFlags events_flags;
+  CLI::App* events = AddEventsCommand(app, events_flags);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -134,6 +142,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return kExitDataFile;
   }
   if (places->parsed()) return RunPlaces(places_flags, out, err, clock);
+  if (elect->parsed()) return RunElect(elect_flags, out, err, clock);
+  if (events->parsed()) return RunEvents(events_flags, out, err, clock);
   return kExitOk;
 }
 
