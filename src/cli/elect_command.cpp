@@ -78,19 +78,6 @@ void ListConditions(std::ostream& out) {
   }
 }
 
-int64_t UnixOfUniversal(const LocalDateTime& u) {
-  ElectionData e;
-  e.Year = static_cast<int16_t>(u.year);
-  e.Month = static_cast<int16_t>(u.month);
-  e.Day = static_cast<int16_t>(u.day);
-  e.Hour = static_cast<int16_t>(TwelveHourClockHour(u.hour));
-  e.PmFlag = u.hour >= 12 ? 1 : 0;
-  e.Minute = static_cast<int16_t>(u.minute);
-  e.Second = static_cast<int16_t>(u.second);
-  e.Zone = 0;
-  return UnixSecondsOfElection(e);
-}
-
 struct ElectRun {
   ElectionSearch search;
   std::string title = "election";
@@ -222,20 +209,8 @@ CLI::App* AddElectCommand(CLI::App& app, ElectFlags& f) {
       ->check(NotEmptyValue());
   elect->add_flag("--list-conditions", f.list_conditions,
                   "every condition with its parameter and source");
-  ChartFlags& p = f.place;
-  elect->add_option("--place", p.place, "a town of the atlas: its latitude, longitude and zone")
-      ->check(NotEmptyValue());
-  elect->add_option("--tz", p.tz, "an IANA time zone; its offset at --from holds throughout")
-      ->check(NotEmptyValue());
-  elect->add_option("--zone", p.zone, "time zone in hours, positive west of Greenwich")
-      ->check(NotEmptyValue());
-  elect->add_option("--lon", p.lon, "longitude as degrees, e or w, minutes (73w59)")
-      ->check(NotEmptyValue());
-  elect->add_option("--lat", p.lat, "latitude as degrees, n or s, minutes (40n45)")
-      ->check(NotEmptyValue());
-  elect->add_option("--house", p.house, "house system P R K C O E M I, or its name")
-      ->check(NotEmptyValue());
-  elect->add_option("--data-dir", p.data_dir, "the program folder with OPTIONS.OPT")
+  AddScanPlaceFlags(*elect, f.place);
+  elect->add_option("--house", f.place.house, "house system P R K C O E M I, or its name")
       ->check(NotEmptyValue());
   return elect;
 }

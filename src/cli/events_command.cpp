@@ -91,19 +91,6 @@ void WriteEventsText(const std::vector<ChartEvent>& events, std::ostream& out) {
   }
 }
 
-int64_t UnixOfUniversal(const LocalDateTime& u) {
-  ElectionData e;
-  e.Year = static_cast<int16_t>(u.year);
-  e.Month = static_cast<int16_t>(u.month);
-  e.Day = static_cast<int16_t>(u.day);
-  e.Hour = static_cast<int16_t>(TwelveHourClockHour(u.hour));
-  e.PmFlag = u.hour >= 12 ? 1 : 0;
-  e.Minute = static_cast<int16_t>(u.minute);
-  e.Second = static_cast<int16_t>(u.second);
-  e.Zone = 0;
-  return UnixSecondsOfElection(e);
-}
-
 }  // namespace
 
 CLI::App* AddEventsCommand(CLI::App& app, EventsFlags& f) {
@@ -119,19 +106,7 @@ CLI::App* AddEventsCommand(CLI::App& app, EventsFlags& f) {
   events->add_flag("--csv", f.csv, "the events as CSV");
   events->add_option("--ics", f.ics, "write the events to this iCalendar file")
       ->check(NotEmptyValue());
-  ChartFlags& p = f.place;
-  events->add_option("--place", p.place, "a town of the atlas: its latitude, longitude and zone")
-      ->check(NotEmptyValue());
-  events->add_option("--tz", p.tz, "an IANA time zone; its offset at --from holds throughout")
-      ->check(NotEmptyValue());
-  events->add_option("--zone", p.zone, "time zone in hours, positive west of Greenwich")
-      ->check(NotEmptyValue());
-  events->add_option("--lon", p.lon, "longitude as degrees, e or w, minutes (73w59)")
-      ->check(NotEmptyValue());
-  events->add_option("--lat", p.lat, "latitude as degrees, n or s, minutes (40n45)")
-      ->check(NotEmptyValue());
-  events->add_option("--data-dir", p.data_dir, "the program folder with OPTIONS.OPT")
-      ->check(NotEmptyValue());
+  AddScanPlaceFlags(*events, f.place);
   return events;
 }
 

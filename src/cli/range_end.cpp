@@ -1,9 +1,11 @@
 #include "cli/range_end.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
 #include <cstdio>
 
 #include "cli/cli_app.h"
+#include "cli/flag_checks.h"
 #include "cli/program_setup.h"
 #include "elect/moment.h"
 
@@ -31,6 +33,34 @@ bool ReadMoment(const std::string& text, bool range_end, ChartFlags& chart, int&
 }
 
 }  // namespace
+
+void AddScanPlaceFlags(CLI::App& command, ChartFlags& p) {
+  command.add_option("--place", p.place, "a town of the atlas: its latitude, longitude and zone")
+      ->check(NotEmptyValue());
+  command.add_option("--tz", p.tz, "an IANA time zone; its offset at --from holds throughout")
+      ->check(NotEmptyValue());
+  command.add_option("--zone", p.zone, "time zone in hours, positive west of Greenwich")
+      ->check(NotEmptyValue());
+  command.add_option("--lon", p.lon, "longitude as degrees, e or w, minutes (73w59)")
+      ->check(NotEmptyValue());
+  command.add_option("--lat", p.lat, "latitude as degrees, n or s, minutes (40n45)")
+      ->check(NotEmptyValue());
+  command.add_option("--data-dir", p.data_dir, "the program folder with OPTIONS.OPT")
+      ->check(NotEmptyValue());
+}
+
+int64_t UnixOfUniversal(const LocalDateTime& u) {
+  ElectionData e;
+  e.Year = static_cast<int16_t>(u.year);
+  e.Month = static_cast<int16_t>(u.month);
+  e.Day = static_cast<int16_t>(u.day);
+  e.Hour = static_cast<int16_t>(TwelveHourClockHour(u.hour));
+  e.PmFlag = u.hour >= 12 ? 1 : 0;
+  e.Minute = static_cast<int16_t>(u.minute);
+  e.Second = static_cast<int16_t>(u.second);
+  e.Zone = 0;
+  return UnixSecondsOfElection(e);
+}
 
 int CastRangeEnd(const ChartFlags& place, const std::string& text, bool range_end,
                  const Clock& clock, std::ostream& err, ChartRun& cast, int64_t& unix_seconds) {

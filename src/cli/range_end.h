@@ -9,7 +9,17 @@
 #include "chart/platform.h"
 #include "cli/chart_cast.h"
 
+namespace CLI {
+class App;
+}
+
 namespace kairotex::cli {
+
+// --place, --tz, --zone, --lon, --lat and --data-dir of a scan.
+void AddScanPlaceFlags(CLI::App& command, ChartFlags& place);
+
+// Seconds since 1970 of the clock's universal time.
+int64_t UnixOfUniversal(const LocalDateTime& universal);
 
 // Casts the chart of one end of the range, "YYYY-MM-DD" or
 // "YYYY-MM-DDTHH:MM[:SS]" (a blank will do for the T) in the place's zone; a
