@@ -166,7 +166,6 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
   s.NightChart = HouseOfObject(s, kSun) < 7 ? 1 : 0;
   ApplyPartOfFortune(s, o);
   ComputeChironFromTables(s, c.tables, s.JulianDate);
-  FindHousePositions(s);
   s.MeanNode = s.ObjectPos[kNorthNode];
   ComputeAngleDeclinations(s);
   if (o[29] == 1.0f) {
