@@ -1,5 +1,6 @@
 #include "mainwindow/chart_commands.h"
 
+#include "elect/moment.h"
 #include "mainwindow/clock_caption.h"
 
 namespace kairotex {
@@ -18,6 +19,13 @@ bool StepChart(ProgramContext& c, TimeStep step) {
   }
   RecastChart(c);
   return true;
+}
+
+void SetChartToMoment(ProgramContext& c, const ElectionData& place, int64_t unix_seconds) {
+  c.checks.ElectionsRunning = false;
+  c.election = ElectionAtUnixSeconds(place, unix_seconds);
+  c.election.Second = 0;
+  RecastChart(c);
 }
 
 int StepChartRepeatedly(ProgramContext& c, MultipleStep which,
@@ -54,7 +62,9 @@ void ToggleDeclinationChart(ProgramContext& c) {
   RecastChart(c);
 }
 
-void SetChartStyle(ProgramContext& c, int16_t type_chart) { c.window.TypeChart = type_chart; }
+void SetChartStyle(ProgramContext& c, int16_t type_chart) {
+  c.window.TypeChart = type_chart;
+}
 
 ClockTick TickClock(ProgramContext& c, const LocalDateTime& local, const std::string& time_text) {
   ClockTick tick;

@@ -27,6 +27,12 @@ bool StepChart(ProgramContext& context, TimeStep step);
 // recast and followed by after_each (the window repaints there, so that the
 // chart is seen to move). Stops at the first step not taken. Returns the
 // number of steps taken.
+// The chart set to a moment found by a search: the record takes the instant
+// at the given place and zone (seconds 0, the moments lie on the minute
+// grid), Clock Running is unchecked as with any step, and the chart recast.
+void SetChartToMoment(ProgramContext& context, const ElectionData& place_and_zone,
+                      int64_t unix_seconds);
+
 int StepChartRepeatedly(ProgramContext& context, MultipleStep which,
                         const std::function<void()>& after_each);
 

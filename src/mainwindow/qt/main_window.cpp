@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "elect/qt/finder_dialog.h"
 #include "mainwindow/chart_commands.h"
 #include "mainwindow/clock_caption.h"
 #include "mainwindow/help_files.h"
@@ -16,18 +17,18 @@
 #include "mainwindow/options_editor.h"
 #include "mainwindow/orb_commands.h"
 #include "mainwindow/program_start.h"
-#include "reports/report_commands.h"
 #include "mainwindow/qt/about_window.h"
 #include "mainwindow/qt/aspect_window.h"
-#include "mainwindow/qt/orb_file_chooser.h"
-#include "mainwindow/qt/orbs_edit_window.h"
 #include "mainwindow/qt/busy_cursor.h"
 #include "mainwindow/qt/chart_view.h"
 #include "mainwindow/qt/data_window.h"
 #include "mainwindow/qt/election_dialog.h"
 #include "mainwindow/qt/help_window.h"
 #include "mainwindow/qt/options_window.h"
+#include "mainwindow/qt/orb_file_chooser.h"
+#include "mainwindow/qt/orbs_edit_window.h"
 #include "mainwindow/qt/title_window.h"
+#include "reports/report_commands.h"
 
 namespace kairotex {
 namespace {
@@ -60,16 +61,22 @@ MainWindow::MainWindow(ProgramContext& context, QString glyph_family, QWidget* p
   addAction(to_front);
 }
 
-MainWindow::~MainWindow() { Shutdown(); }
+MainWindow::~MainWindow() {
+  Shutdown();
+}
 
 QAction* MainWindow::Command(const QString& name) const {
   const auto found = commands_.find(name);
   return found == commands_.end() ? nullptr : found->second;
 }
 
-HelpWindow* MainWindow::help_window() const { return help_window_.data(); }
+HelpWindow* MainWindow::help_window() const {
+  return help_window_.data();
+}
 
-DataWindow* MainWindow::data_window() const { return data_window_.data(); }
+DataWindow* MainWindow::data_window() const {
+  return data_window_.data();
+}
 
 void MainWindow::BuildMenus() {
   for (const MenuDefinition& menu : MainMenuBar()) {
@@ -127,6 +134,7 @@ void MainWindow::ConnectCommands() {
   }
   OnCommand("mnuElectionsRunning", &MainWindow::mnuElectionsRunning_Click);
   OnCommand("mnuElectionsData", &MainWindow::mnuElectionsData_Click);
+  OnCommand("mnuElectionsFind", &MainWindow::mnuElectionsFind_Click);
   OnCommand("mnuHelioChart", &MainWindow::mnuHelioChart_Click);
   OnCommand("mnuDeclinationChart", &MainWindow::mnuDeclinationChart_Click);
   OnCommand("mnuCTAmerican", &MainWindow::mnuCTAmerican_Click);
@@ -198,13 +206,14 @@ void MainWindow::RefreshMainWindow() {
   Repaint();
 }
 
-void MainWindow::Repaint() { chart_view_->repaint(); }
+void MainWindow::Repaint() {
+  chart_view_->repaint();
+}
 
 void MainWindow::Timer1_Timer() {
   const LocalDateTime local = context_.clock.Now();
-  const QString time_text =
-      QLocale::system().toString(QTime(local.hour, local.minute, local.second),
-                                 QLocale::LongFormat);
+  const QString time_text = QLocale::system().toString(
+      QTime(local.hour, local.minute, local.second), QLocale::LongFormat);
   const std::string time = time_text.toLatin1().toStdString();
   ClockTick tick;
   {
@@ -224,7 +233,9 @@ void MainWindow::BringToFront() {
   chart_view_->setFocus();
 }
 
-void MainWindow::mnuFileExit_Click() { close(); }
+void MainWindow::mnuFileExit_Click() {
+  close();
+}
 
 void MainWindow::mnuHouse_Click(int menu_index) {
   BusyCursor busy;
@@ -317,6 +328,24 @@ void MainWindow::ShowHelpFile(const QString& file_name) {
   }
 }
 
+// Modeless, so that the wheel and the reports of a chosen moment can be read
+// beside the results; one at a time.
+void MainWindow::mnuElectionsFind_Click() {
+  if (finder_dialog_) {
+    finder_dialog_->raise();
+    finder_dialog_->activateWindow();
+    return;
+  }
+  finder_dialog_ = new FinderDialog(context_, this);
+  finder_dialog_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(finder_dialog_, &FinderDialog::chartChanged, this, &MainWindow::RefreshMainWindow);
+  finder_dialog_->show();
+}
+
+FinderDialog* MainWindow::finder_dialog() const {
+  return finder_dialog_;
+}
+
 // A fresh dialog each time, modal. OK with stored data recasts the chart;
 // "New Angles" may have recast it already, and then the screen shows the new
 // chart even after Cancel. The clock check mark is shown unchecked either way.
@@ -347,12 +376,24 @@ void MainWindow::RunReport(const char* name) {
   RunReportCommand(name, report, host);
 }
 
-void MainWindow::mnuHoraryBasics_Click() { RunReport("basics"); }
-void MainWindow::mnuHoraryAlmutens_Click() { RunReport("almutens"); }
-void MainWindow::mnuHoraryOtherDegrees_Click() { RunReport("degrees"); }
-void MainWindow::mnuDataCosmodynes_Click() { RunReport("cosmodynes"); }
-void MainWindow::mnuDataMagiAspects_Click() { RunReport("magi"); }
-void MainWindow::mnuDataMagiDynes_Click() { RunReport("magi-cosmodynes"); }
+void MainWindow::mnuHoraryBasics_Click() {
+  RunReport("basics");
+}
+void MainWindow::mnuHoraryAlmutens_Click() {
+  RunReport("almutens");
+}
+void MainWindow::mnuHoraryOtherDegrees_Click() {
+  RunReport("degrees");
+}
+void MainWindow::mnuDataCosmodynes_Click() {
+  RunReport("cosmodynes");
+}
+void MainWindow::mnuDataMagiAspects_Click() {
+  RunReport("magi");
+}
+void MainWindow::mnuDataMagiDynes_Click() {
+  RunReport("magi-cosmodynes");
+}
 // A fresh list each time: the orb file is read anew. When it cannot be read
 // the reason is shown and no window opens.
 void MainWindow::mnuAspects_Click() {
@@ -366,9 +407,9 @@ void MainWindow::mnuAspects_Click() {
 
 void MainWindow::mnuOrbsChange_Click() {
   const std::string preselected = OrbFileToPreselect(context_);
-  const std::string chosen = choose_orb_file ? choose_orb_file(context_.program_dir(), preselected)
-                                             : ChooseOrbFile(this, context_.program_dir(),
-                                                             preselected);
+  const std::string chosen = choose_orb_file
+                                 ? choose_orb_file(context_.program_dir(), preselected)
+                                 : ChooseOrbFile(this, context_.program_dir(), preselected);
   if (TakeChosenOrbFile(context_, chosen)) mnuAspects_Click();
 }
 
@@ -381,7 +422,9 @@ void MainWindow::mnuOrbsEdit_Click() {
   editor->show();
 }
 
-AspectWindow* MainWindow::aspect_window() const { return aspect_window_.data(); }
+AspectWindow* MainWindow::aspect_window() const {
+  return aspect_window_.data();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   Shutdown();
@@ -395,8 +438,8 @@ void MainWindow::Shutdown() {
   timer_->stop();
   std::string error;
   if (!SaveProgramSettings(context_, &error)) {
-    context_.messages.ShowMessage("The window settings could not be saved: " + error,
-                                  kWarningTitle, MessageIcon::kExclamation);
+    context_.messages.ShowMessage("The window settings could not be saved: " + error, kWarningTitle,
+                                  MessageIcon::kExclamation);
   }
   if (on_shutdown) on_shutdown();
 }

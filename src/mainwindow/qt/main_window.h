@@ -21,6 +21,7 @@ namespace kairotex {
 class AspectWindow;
 class ChartView;
 class DataWindow;
+class FinderDialog;
 class HelpWindow;
 
 class MainWindow : public QMainWindow {
@@ -39,6 +40,8 @@ class MainWindow : public QMainWindow {
   DataWindow* data_window() const;
   // The aspect window while it is open, else null.
   AspectWindow* aspect_window() const;
+  // The "Find elections..." dialog while it is open, else null.
+  FinderDialog* finder_dialog() const;
 
   // Start-up's last steps: the check marks shown, the window sized and
   // shown, the timer enabled, and the TITLE window when option 48 is 1.
@@ -89,6 +92,7 @@ class MainWindow : public QMainWindow {
   void mnuAspects_Click();
   void mnuOrbsChange_Click();
   void mnuOrbsEdit_Click();
+  void mnuElectionsFind_Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -112,6 +116,7 @@ class MainWindow : public QMainWindow {
   QPointer<HelpWindow> help_window_;
   QPointer<DataWindow> data_window_;
   QPointer<AspectWindow> aspect_window_;
+  QPointer<FinderDialog> finder_dialog_;
   std::map<QString, QAction*> commands_;
   bool shut_down_ = false;
 };
