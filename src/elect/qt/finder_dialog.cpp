@@ -146,10 +146,12 @@ void FinderDialog::BuildControls() {
   explanation_ = new QPlainTextEdit;
   explanation_->setObjectName(QStringLiteral("txtExplanation"));
   explanation_->setReadOnly(true);
-  explanation_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  explanation_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   auto* results = new QSplitter;
   results->addWidget(result_table_);
   results->addWidget(explanation_);
+  // The table's five columns in full; the explanation wraps in the rest.
+  results->setSizes({600, 380});
 
   ics_button_ = new QPushButton(QStringLiteral("Export &ICS..."));
   ics_button_->setObjectName(QStringLiteral("cmdExportIcs"));
