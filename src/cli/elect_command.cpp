@@ -10,6 +10,7 @@
 #include "cli/range_end.h"
 #include "elect/calendar_export.h"
 #include "elect/elect.h"
+#include "elect/finder_dialog_core.h"
 #include "settings/program_dir.h"
 
 namespace kairotex::cli {
@@ -47,24 +48,6 @@ bool ParsePrefer(const std::string& text, ConditionSetting& setting, std::string
   setting.required = false;
   setting.weight = weight;
   return true;
-}
-
-// The local date and time at the search's place and zone, "YYYY-MM-DD HH:MM:SS".
-std::string LocalText(const ElectionData& place, int64_t unix_seconds) {
-  const ElectionData e = ElectionAtUnixSeconds(place, unix_seconds);
-  const int hour = e.Hour % 12 + (e.PmFlag ? 12 : 0);
-  std::array<char, 48> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d %02d:%02d:%02d", e.Year, e.Month,
-                e.Day, hour, e.Minute, e.Second);
-  return buffer.data();
-}
-
-std::string LengthText(int64_t seconds) {
-  std::array<char, 48> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%lldh%02lldm%02llds",
-                static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
-                static_cast<long long>(seconds % 60));
-  return buffer.data();
 }
 
 void ListConditions(std::ostream& out) {
@@ -160,30 +143,6 @@ nlohmann::json ExplanationJson(const MomentExplanation& e) {
           {"moon_strength", e.moon_strength}};
 }
 
-std::vector<std::string> ToleranceLines(const MomentTolerance& t) {
-  std::vector<std::string> lines;
-  for (size_t i = 0; i < t.required.size(); ++i) {
-    const ConditionTolerance& c = t.required[i];
-    std::string line = "  ";
-    line += InfoOf(c.setting.kind).name;
-    line += ": ";
-    line += (c.earlier_capped ? "over " : "") + LengthText(c.seconds_earlier);
-    line += " earlier, ";
-    line += (c.later_capped ? "over " : "") + LengthText(c.seconds_later);
-    line += " later";
-    if (static_cast<int>(i) == t.first_to_fail_earlier) line += "; fails first going back";
-    if (static_cast<int>(i) == t.first_to_fail_later) line += "; fails first going on";
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-std::string ScoreText(double score) {
-  std::array<char, 32> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), "%.0f", score);
-  return buffer.data();
-}
-
 }  // namespace
 
 CLI::App* AddElectCommand(CLI::App& app, ElectFlags& f) {
@@ -257,7 +216,7 @@ int RunElect(const ElectFlags& f, std::ostream& out, std::ostream& err, const Cl
     for (size_t i = 0; i < result.windows.size(); ++i) {
       const ElectionWindow& w = result.windows[i];
       std::string summary = "Election: " + run.title;
-      summary += ", score " + ScoreText(w.score);
+      summary += ", score " + FinderScoreText(w.score);
       std::string description = "Best moment " + IsoUtcDateTime(w.best_unix);
       for (const std::string& line : ExplanationLines(explanations[i])) description += "\n" + line;
       entries.push_back({w.start_unix, w.end_unix, summary, description});
@@ -295,18 +254,20 @@ int RunElect(const ElectFlags& f, std::ostream& out, std::ostream& err, const Cl
       << run.search.place.Zone << " hours west)\n";
   for (size_t i = 0; i < result.windows.size(); ++i) {
     const ElectionWindow& w = result.windows[i];
-    out << i + 1 << ". " << LocalText(run.search.place, w.start_unix) << " to "
-        << LocalText(run.search.place, w.end_unix) << " (" << LengthText(w.end_unix - w.start_unix)
-        << "), best " << LocalText(run.search.place, w.best_unix) << ", score "
-        << ScoreText(w.score) << "\n";
+    out << i + 1 << ". " << FinderLocalText(run.search.place, w.start_unix) << " to "
+        << FinderLocalText(run.search.place, w.end_unix) << " ("
+        << FinderLengthText(w.end_unix - w.start_unix) << "), best "
+        << FinderLocalText(run.search.place, w.best_unix) << ", score " << FinderScoreText(w.score)
+        << "\n";
   }
   if (result.windows.empty()) return kExitOk;
-  out << "\nThe best moment, " << LocalText(run.search.place, result.windows[0].best_unix) << ":\n";
+  out << "\nThe best moment, " << FinderLocalText(run.search.place, result.windows[0].best_unix)
+      << ":\n";
   for (const std::string& line : ExplanationLines(explanations[0])) out << "  " << line << "\n";
   out << "Tolerance:\n";
   const MomentTolerance tolerance = ToleranceOf(run.search, result.windows[0].best_unix,
                                                 run.settings, context, kToleranceLimitSeconds);
-  for (const std::string& line : ToleranceLines(tolerance)) out << line << "\n";
+  for (const std::string& line : ToleranceLines(tolerance)) out << "  " << line << "\n";
   return kExitOk;
 }
 
