@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -170,7 +171,9 @@ void FinderDialog::BuildControls() {
   layout->addLayout(run_row);
   layout->addWidget(results, 1);
   layout->addLayout(export_row);
-  resize(980, 640);
+  // Within the screen, so that the Export buttons stay in reach at 800x600.
+  const QSize wanted(980, 640);
+  resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
 
   connect(preset_box_, &QComboBox::currentIndexChanged, this, &FinderDialog::ShowPreset);
   connect(search_button_, &QPushButton::clicked, this, &FinderDialog::StartSearch);
