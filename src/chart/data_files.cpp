@@ -46,35 +46,37 @@ std::string RangeText(const FieldRule& rule) {
 // digits as a whole number, divided once by a power of ten. With at most 15
 // digits both numbers are exact doubles, so the one division rounds as
 // from_chars does; anything else (more digits, an exponent) goes to it.
-bool ReadPlainDecimal(std::string_view text, double& value) {
+// Scans from p and leaves it on the first character after the number.
+bool ScanPlainDecimal(const char*& at, const char* end, double& value) {
   static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (negative) ++i;
+  const char* p = at;  // a local copy keeps the scan in registers
+  const bool negative = p < end && *p == '-';
+  if (negative) ++p;
   uint64_t mantissa = 0;
   int digits = 0, decimals = 0;
-  bool point = false, any_before_point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      if (++digits > 15) return false;
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      if (point) {
-        ++decimals;
-      } else {
-        any_before_point = true;
-      }
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
+  while (p < end && *p >= '0' && *p <= '9') {
+    mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+    ++digits;
+  }
+  if (p < end && *p == '.') {
+    ++p;
+    while (p < end && *p >= '0' && *p <= '9') {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(*p++ - '0');
+      ++decimals;
     }
   }
-  if (digits == 0 || (point && !any_before_point && decimals == 0)) return false;
+  at = p;
+  if (digits + decimals == 0 || digits + decimals > 15) return false;
   value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
   if (negative) value = -value;
   return true;
+}
+
+bool ReadPlainDecimal(std::string_view text, double& value) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  return ScanPlainDecimal(p, end, value) && p == end;
 }
 
 // The number of one field, read whole, or an error naming the field.
@@ -96,6 +98,40 @@ double ReadField(std::string_view field, const FieldRule& rule, const std::strin
   return value;
 }
 
+// Reads one line of the common form (plain decimals within their ranges,
+// separated by single commas, no blanks) straight from the text, advancing
+// `at` past its line break. Anything else returns false with `at` unmoved,
+// for the general reader to take the line and name what is wrong with it.
+template <size_t Fields>
+bool ReadPlainLine(std::string_view text, size_t& at, const std::array<FieldRule, Fields>& rules,
+                   std::array<double, Fields>& values) {
+  const char* p = text.data() + at;
+  const char* const end = text.data() + text.size();
+  for (size_t field = 0; field < Fields; ++field) {
+    double value = 0;
+    if (!ScanPlainDecimal(p, end, value)) return false;
+    if (!(value >= rules[field].min && value <= rules[field].max)) return false;
+    values[field] = value;
+    const bool last = field + 1 == Fields;
+    if (!last) {
+      if (p == end || *p != ',') return false;
+      ++p;
+    }
+  }
+  if (p < end) {
+    if (*p == '\r') {
+      ++p;
+      if (p < end && *p == '\n') ++p;
+    } else if (*p == '\n') {
+      ++p;
+    } else {
+      return false;
+    }
+  }
+  at = static_cast<size_t>(p - text.data());
+  return true;
+}
+
 // Reads a table of `records` lines, each holding exactly one value per rule,
 // and hands each record to sink(record, values). A blank line inside the
 // table, a line with too few or too many values and a file that ends before
@@ -103,40 +139,55 @@ double ReadField(std::string_view field, const FieldRule& rule, const std::strin
 template <size_t Fields, typename Sink>
 void ReadTable(const std::string& path, size_t records, const std::array<FieldRule, Fields>& rules,
                Sink&& sink) {
-  FileText file = ReadFileText(path);
-  if (file.problem != FileProblem::kNone) {
-    throw DataFileError(path, 0, DescribeFileProblem(path, file.problem));
-  }
   size_t record = 0;
-  int last_line = 0;
-  ForEachLine(file.text, [&](std::string_view line, int number) {
-    last_line = number;
-    if (record == records) {
-      if (IsBlank(line)) return;  // blank lines after a complete table change nothing
-      throw DataFileError(path, number, "more than " + std::to_string(records) + " lines");
+  int number = 0;
+  const auto read_lines = [&](std::string_view text) {
+    size_t at = 0;
+    while (at < text.size()) {
+      ++number;
+      std::array<double, Fields> values{};
+      if (record < records && ReadPlainLine(text, at, rules, values)) {
+        sink(record++, values);
+        continue;
+      }
+      // The general reader, for a line the quick one did not take.
+      size_t line_end = at;
+      while (line_end < text.size() && text[line_end] != '\n' && text[line_end] != '\r') ++line_end;
+      const std::string_view line = text.substr(at, line_end - at);
+      if (line_end < text.size() && text[line_end] == '\r' && line_end + 1 < text.size() &&
+          text[line_end + 1] == '\n')
+        ++line_end;
+      at = line_end + 1;
+      if (record == records) {
+        if (IsBlank(line)) continue;  // blank lines after a complete table change nothing
+        throw DataFileError(path, number, "more than " + std::to_string(records) + " lines");
+      }
+      if (IsBlank(line)) throw DataFileError(path, number, "the line is empty");
+      size_t count = 0;
+      size_t start = 0;
+      while (true) {
+        const size_t comma = line.find(',', start);
+        const std::string_view field = line.substr(start, comma - start);
+        if (count < Fields) values[count] = ReadField(field, rules[count], path, number);
+        ++count;
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+      }
+      if (count != Fields) {
+        throw DataFileError(path, number,
+                            "the line holds " + std::to_string(count) +
+                                (count == 1 ? " value" : " values") + "; each line holds " +
+                                std::to_string(Fields));
+      }
+      sink(record++, values);
     }
-    if (IsBlank(line)) throw DataFileError(path, number, "the line is empty");
-    std::array<double, Fields> values{};
-    size_t count = 0;
-    size_t start = 0;
-    while (true) {
-      const size_t comma = line.find(',', start);
-      const std::string_view field = line.substr(start, comma - start);
-      if (count < Fields) values[count] = ReadField(field, rules[count], path, number);
-      ++count;
-      if (comma == std::string_view::npos) break;
-      start = comma + 1;
-    }
-    if (count != Fields) {
-      throw DataFileError(path, number,
-                          "the line holds " + std::to_string(count) +
-                              (count == 1 ? " value" : " values") + "; each line holds " +
-                              std::to_string(Fields));
-    }
-    sink(record++, values);
-  });
+  };
+  const FileProblem problem = ReadFileByLines(path, read_lines);
+  if (problem != FileProblem::kNone) {
+    throw DataFileError(path, 0, DescribeFileProblem(path, problem));
+  }
   if (record < records) {
-    throw DataFileError(path, last_line + 1,
+    throw DataFileError(path, number + 1,
                         "the file ends after " + std::to_string(record) +
                             " lines; the table needs " + std::to_string(records));
   }

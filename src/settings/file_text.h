@@ -2,6 +2,7 @@
 // or an unreadable one, and quoting bad text from a file in a message.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,12 @@ struct FileText {
 // The file's bytes. Anything but a regular file (a folder, a device, a pipe)
 // is refused rather than read as an empty file.
 FileText ReadFileText(const std::string& path);
+
+// Reads the file a piece at a time, each piece whole lines (ending after a
+// line feed, or at the end of the file), so that a large table is read
+// without holding all of it. Returns the problem that stopped the reading.
+FileProblem ReadFileByLines(const std::string& path,
+                            const std::function<void(std::string_view)>& sink);
 
 // "file not found", "is a folder, not a file", "is not a regular file",
 // "cannot be read".
