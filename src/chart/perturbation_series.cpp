@@ -5,10 +5,12 @@
 namespace kairotex::planets {
 namespace {
 
+// Without a branch on the kind of factor, which the tables mix at random: a
+// factor of one has no multiples, whose rotation is exactly (1, 0).
 double Evaluate(const Factor& f, const AngleHarmonics& h) {
-  if (f.trig == Trig::kOne) return 1.0;
   const Rotation r = h.Of(f);
-  return f.trig == Trig::kSin ? r.sin : r.cos;
+  const double parts[2] = {r.cos, r.sin};
+  return parts[f.trig == Trig::kSin];
 }
 
 }  // namespace

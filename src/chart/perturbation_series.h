@@ -68,9 +68,13 @@ class AngleHarmonics {
 // unit of the amplitudes.
 double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles);
 
-// Whether every multiple of a series lies within the harmonics' reach.
+// Whether every multiple of a series lies within the harmonics' reach, and
+// every factor of one has no multiples (its rotation is then exactly (1, 0)).
 constexpr bool MultiplesFit(std::span<const SeriesTerm> terms) {
   for (const SeriesTerm& t : terms) {
+    for (const Factor& f : {t.f, t.g}) {
+      if (f.trig == Trig::kOne && (f.m1 != 0 || f.m2 != 0)) return false;
+    }
     for (int m : {t.f.m1, t.f.m2, t.g.m1, t.g.m2}) {
       if (m > kSeriesReach || -m > kSeriesReach) return false;
     }
