@@ -41,6 +41,7 @@ void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const Char
   // moment lies inside the chart years.
   std::vector<BodyPositions> ring(reuse ? static_cast<size_t>(day_steps + 1) : 0);
   std::vector<char> known(ring.size(), 0);
+  PerturbationKnots knots;
   ElectionData ahead = e;
   int64_t ahead_index = first;
   bool ahead_ok = true;
@@ -49,7 +50,9 @@ void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const Char
     for (; ahead_index <= last; ++ahead_index) {
       if (ahead_index > first) ahead_ok = ahead_ok && StepMinutes(ahead, series.step_minutes);
       known[slot(ahead_index)] = ahead_ok ? 1 : 0;
-      if (ahead_ok) ring[slot(ahead_index)] = BodiesAtClock(context.elements, ElectionClock(ahead));
+      if (ahead_ok) {
+        ring[slot(ahead_index)] = BodiesAtClock(context.elements, ElectionClock(ahead), knots);
+      }
     }
   };
   for (int64_t index = first; index < end; ++index) {

@@ -51,22 +51,41 @@ void Apply(const planets::ElementCorrections& c, MeanElements& m) {
   m.a += c.semi_major_axis;
 }
 
-planets::ElementCorrections Perturbations(int body, const planets::OuterArguments& args) {
-  switch (body) {
-    case kJupiter:
-      return planets::PerturbJupiter(args);
-    case kSaturn:
-      return planets::PerturbSaturn(args);
-    case kUranus:
-      return planets::PerturbUranus(args);
-    case kNeptune:
-      return planets::PerturbNeptune(args);
-    default:
-      return {};
-  }
+planets::ElementCorrections Mix(const planets::ElementCorrections& a,
+                                const planets::ElementCorrections& b, double f) {
+  const auto mix = [f](double x, double y) { return x + (y - x) * f; };
+  return {mix(a.mean_lon, b.mean_lon), mix(a.perihelion, b.perihelion),
+          mix(a.eccentricity, b.eccentricity), mix(a.semi_major_axis, b.semi_major_axis),
+          mix(a.longitude, b.longitude)};
 }
 
 }  // namespace
+
+OuterPerturbations OuterPerturbationsAt(double t) {
+  OuterPerturbations p;
+  const planets::OuterArguments args = planets::ComputeOuterArguments(t);
+  p.corrections[kJupiter] = planets::PerturbJupiter(args);
+  p.corrections[kSaturn] = planets::PerturbSaturn(args);
+  p.corrections[kUranus] = planets::PerturbUranus(args);
+  p.corrections[kNeptune] = planets::PerturbNeptune(args);
+  p.pluto = planets::ComputePlutoSeries(t);
+  return p;
+}
+
+OuterPerturbations InterpolatePerturbations(const OuterPerturbations& from,
+                                            const OuterPerturbations& to, double fraction) {
+  OuterPerturbations p;
+  for (const int body : {kJupiter, kSaturn, kUranus, kNeptune}) {
+    p.corrections[body] = Mix(from.corrections[body], to.corrections[body], fraction);
+  }
+  double lon_change = to.pluto.lon - from.pluto.lon;
+  if (lon_change > 180.0) lon_change -= 360.0;
+  if (lon_change < -180.0) lon_change += 360.0;
+  p.pluto.lon = Normalize360(from.pluto.lon + lon_change * fraction);
+  p.pluto.lat = from.pluto.lat + (to.pluto.lat - from.pluto.lat) * fraction;
+  p.pluto.radius = from.pluto.radius + (to.pluto.radius - from.pluto.radius) * fraction;
+  return p;
+}
 
 double PlutoEquinoxShift(double julian_day_number) {
   return kPlutoPrecessionPerCentury * (julian_day_number - kPlutoEquinoxJdn) / 36525.0;
@@ -74,15 +93,20 @@ double PlutoEquinoxShift(double julian_day_number) {
 
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
                                                  double julian_day_number) {
+  return ComputeOuterPlanets(elements, t, julian_day_number, OuterPerturbationsAt(t));
+}
+
+std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
+                                                 double julian_day_number,
+                                                 const OuterPerturbations& perturbations) {
   std::array<BodyPosition, 10> out{};
-  const planets::OuterArguments args = planets::ComputeOuterArguments(t);
   planets::EclipticVector earth;
   for (const int body : kLoopBodies) {
     MeanElements m = ElementsAt(elements.outer[body], t);
     // The Earth's row is the Sun's table: the Sun's geocentric mean longitude
     // with the longitude of the Earth's perihelion. The Earth is opposite the Sun.
     if (body == kEarth) m.mean_anomaly += 180.0;
-    const planets::ElementCorrections corrections = Perturbations(body, args);
+    const planets::ElementCorrections& corrections = perturbations.corrections[body];
     Apply(corrections, m);
 
     planets::OrbitElements orbit;
@@ -95,7 +119,7 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
     // Pluto's series gives its place outright; its Kepler orbit would be discarded.
     Spherical helio;
     if (body == kPluto) {
-      helio = planets::ComputePlutoSeries(t);
+      helio = perturbations.pluto;
       helio.radius *= planets::kKmPerAu;
     } else {
       helio = planets::PositionInOrbit(orbit);

@@ -20,7 +20,7 @@ MeanSunAndNode NutationArguments(double t) {
 }
 
 BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
-                       double julian_day_number) {
+                       double julian_day_number, PerturbationKnots* knots = nullptr) {
   BodyPositions out;
   out.julian_day_number = julian_day_number;
   out.lon[kSun] = Normalize360(ComputeSun(t1900));
@@ -34,7 +34,9 @@ BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t20
     out.lat[body] = inner[body].geo_lat;
     out.helio[body] = inner[body].helio_lon;
   }
-  const auto outer = ComputeOuterPlanets(elements, t1900, julian_day_number);
+  const auto outer = knots != nullptr
+                         ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900))
+                         : ComputeOuterPlanets(elements, t1900, julian_day_number);
   out.helio[1] = outer[1].helio_lon;  // the second Earth, of the 1900 table, is kept
   for (int body = kJupiter; body <= kPluto; ++body) {
     out.lon[body] = outer[body].geo_lon;
@@ -59,6 +61,12 @@ ObjectTable NextDayLongitudes(const BodyPositions& day_later, double julian_day_
 BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock) {
   return BodiesAt(elements, CenturiesFrom(2415020.0, clock), CenturiesFrom(2451545.0, clock),
                   clock.julian_day_number);
+}
+
+BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock,
+                            PerturbationKnots& knots) {
+  return BodiesAt(elements, CenturiesFrom(2415020.0, clock), CenturiesFrom(2451545.0, clock),
+                  clock.julian_day_number, &knots);
 }
 
 double NutationInLongitude(double t) {
