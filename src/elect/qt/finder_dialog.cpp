@@ -1,27 +1,33 @@
 #include "elect/qt/finder_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateTimeEdit>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <thread>
 
 #include "chart/election_checks.h"
+#include "elect/finder_place.h"
 #include "elect/moment.h"
 #include "elect/qt/finder_worker.h"
 #include "mainwindow/chart_commands.h"
+#include "mainwindow/program_atlas.h"
 #include "settings/program_dir.h"
 
 namespace kairotex {
@@ -108,15 +114,29 @@ void FinderDialog::BuildControls() {
   step_box_->setObjectName(QStringLiteral("spnStep"));
   step_box_->setRange(1, 1440);
   step_box_->setSuffix(QStringLiteral(" min"));
-  auto* place = new QLabel(QString::fromStdString(PlaceText(place_)));
-  place->setObjectName(QStringLiteral("lblPlace"));
+  town_box_ = new QLineEdit;
+  town_box_->setObjectName(QStringLiteral("txtPlace"));
+  town_box_->setPlaceholderText(QStringLiteral("the chart's place, or a town: Ulm, DE"));
+  town_list_ = new QStringListModel(this);
+  town_completer_ = new QCompleter(town_list_, this);
+  // The atlas's own search has chosen the towns (accents, regions): show them all.
+  town_completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  town_box_->setCompleter(town_completer_);
+  connect(town_box_, &QLineEdit::textEdited, this, &FinderDialog::OfferTowns);
+  connect(town_completer_, qOverload<const QString&>(&QCompleter::activated), this,
+          &FinderDialog::ChooseTown);
+  place_label_ = new QLabel;
+  place_label_->setObjectName(QStringLiteral("lblPlace"));
+  place_label_->setWordWrap(true);
+  ShowPlace({});
 
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("&Preset:"), preset_box_);
   form->addRow(QStringLiteral("&From:"), from_box_);
   form->addRow(QStringLiteral("&To:"), to_box_);
   form->addRow(QStringLiteral("S&tep:"), step_box_);
-  form->addRow(QStringLiteral("Place:"), place);
+  form->addRow(QStringLiteral("P&lace:"), town_box_);
+  form->addRow(QString(), place_label_);
 
   search_button_ = new QPushButton(QStringLiteral("&Search"));
   search_button_->setObjectName(QStringLiteral("cmdSearch"));
@@ -234,8 +254,54 @@ void FinderDialog::Refuse(const std::string& text) {
   context_.messages.ShowMessage(text, kWarningTitle, MessageIcon::kExclamation);
 }
 
+void FinderDialog::OfferTowns() {
+  QStringList labels;
+  offered_.clear();
+  const QString query = town_box_->text();
+  if (query.trimmed().isEmpty() && town_) {  // back to the chart's own place
+    town_.reset();
+    place_ = context_.election;
+    ShowPlace({});
+  }
+  if (const Atlas* atlas = query.trimmed().isEmpty() ? nullptr : ProgramAtlas(context_)) {
+    offered_ = atlas->Search(query.toUtf8().toStdString(), 12);
+    for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
+  }
+  town_list_->setStringList(labels);
+  if (!labels.isEmpty()) town_completer_->complete();
+}
+
+void FinderDialog::ChooseTown(const QString& label) {
+  for (const AtlasPlace* town : offered_) {
+    if (QString::fromStdString(PlaceLabel(*town)) != label) continue;
+    town_ = *town;
+    const FinderPlace found = FinderPlaceOfTown(place_, *town_, LocalOf(from_box_->dateTime()));
+    place_ = found.place;
+    ShowPlace(found.problem);
+    return;
+  }
+}
+
+void FinderDialog::ShowPlace(const std::string& problem) {
+  std::string text;
+  if (town_) {
+    ElectionData unnamed = place_;
+    unnamed.Name.clear();
+    text = PlaceLabel(*town_) + ": " + PlaceText(unnamed);
+  } else {
+    text = PlaceText(place_);
+  }
+  if (!problem.empty()) text += " (" + problem + ")";
+  place_label_->setText(QString::fromStdString(text));
+}
+
 void FinderDialog::StartSearch() {
   if (worker_) return;
+  if (town_) {  // the zone in force at the range's start, which may have moved since
+    const FinderPlace found = FinderPlaceOfTown(place_, *town_, LocalOf(from_box_->dateTime()));
+    place_ = found.place;
+    ShowPlace(found.problem);
+  }
   FinderChoices choices;
   choices.place = place_;
   choices.from = LocalOf(from_box_->dateTime());

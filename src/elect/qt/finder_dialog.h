@@ -1,5 +1,5 @@
 // "Find elections...": a preset or conditions of one's own, a range at the
-// chart's place, the search on a worker thread with its progress and Cancel,
+// chart's place or a town of the atlas, the search on a worker thread with its progress and Cancel,
 // the windows found by score, the explanation and tolerance of the selected
 // one, and its export. A double-click sets the chart to a window's best
 // moment. The rules are the core's (elect/finder_dialog_core.h).
@@ -8,19 +8,25 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "elect/election_presets.h"
 #include "elect/finder_dialog_core.h"
 #include "mainwindow/program_context.h"
+#include "places/atlas.h"
 
 class QComboBox;
 class QDateTimeEdit;
+class QCompleter;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QStringListModel;
 class QTableWidget;
 
 namespace kairotex {
@@ -62,9 +68,14 @@ class FinderDialog : public QDialog {
   void ChooseRow(int row);
   void Export(bool ics);
   void Refuse(const std::string& text);
+  void OfferTowns();
+  void ChooseTown(const QString& label);
+  void ShowPlace(const std::string& problem);
 
   ProgramContext& context_;
   ElectionData place_;
+  std::optional<AtlasPlace> town_;  // the town chosen, whose zone follows the range's start
+  std::vector<const AtlasPlace*> offered_;
   PresetFile presets_;
   ElectionSearch search_;
   std::string title_ = "election";
@@ -76,6 +87,10 @@ class FinderDialog : public QDialog {
   QDateTimeEdit* from_box_;
   QDateTimeEdit* to_box_;
   QSpinBox* step_box_;
+  QLineEdit* town_box_;
+  QStringListModel* town_list_;
+  QCompleter* town_completer_;
+  QLabel* place_label_;
   QPushButton* search_button_;
   QPushButton* cancel_button_;
   QProgressBar* progress_;
