@@ -96,6 +96,8 @@ void FinderDialog::BuildControls() {
                                                QStringLiteral("Parameter")});
   condition_table_->verticalHeader()->hide();
   condition_table_->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+  // One line a condition: a long name ends in "..." rather than a clipped second line.
+  condition_table_->setWordWrap(false);
 
   const FinderLocalTime start = LocalTimeOf(place_, UnixSecondsOfElection(place_));
   const QDateTime from = DateTimeOf({start.year, start.month, start.day, 0, 0});
@@ -122,6 +124,9 @@ void FinderDialog::BuildControls() {
   // The atlas's own search has chosen the towns (accents, regions): show them all.
   town_completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
   town_box_->setCompleter(town_completer_);
+  // Wide enough for "Berlin Schöneberg, Berlin, Germany" in full.
+  town_completer_->popup()->setMinimumWidth(
+      town_box_->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n'))));
   connect(town_box_, &QLineEdit::textEdited, this, &FinderDialog::OfferTowns);
   connect(town_completer_, qOverload<const QString&>(&QCompleter::activated), this,
           &FinderDialog::ChooseTown);
@@ -164,6 +169,7 @@ void FinderDialog::BuildControls() {
   result_table_->setSelectionMode(QAbstractItemView::SingleSelection);
   result_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   result_table_->verticalHeader()->hide();
+  result_table_->horizontalHeader()->setStretchLastSection(true);
   explanation_ = new QPlainTextEdit;
   explanation_->setObjectName(QStringLiteral("txtExplanation"));
   explanation_->setReadOnly(true);
@@ -224,7 +230,9 @@ void FinderDialog::ShowPreset(int index) {
     condition_table_->setItem(r, kUseColumn, CheckItem(row.use));
     QTableWidgetItem* name = TextItem(std::string(InfoOf(row.kind).name), false);
     name->setData(Qt::UserRole, static_cast<int>(row.kind));
-    name->setToolTip(QString::fromUtf8(InfoOf(row.kind).source.data(),
+    // The whole name as well, which a narrow screen cuts short.
+    name->setToolTip(name->text() + QStringLiteral("\n") +
+                     QString::fromUtf8(InfoOf(row.kind).source.data(),
                                        static_cast<qsizetype>(InfoOf(row.kind).source.size())));
     condition_table_->setItem(r, kNameColumn, name);
     condition_table_->setItem(r, kRequiredColumn, CheckItem(row.required));
