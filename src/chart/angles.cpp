@@ -32,15 +32,21 @@ Polar RectToPolar(double x, double y) {
   return p;
 }
 
+namespace {
+
+// The latitude of a direction whose distance from the polar axis is rho.
+double LatitudeOf(double rho, double z) {
+  if (rho == 0.0) return z > 0 ? 90.0 : (z < 0 ? -90.0 : 0.0);
+  return RadToDeg(std::atan(z / rho));
+}
+
+}  // namespace
+
 Spherical RectToSpherical(double x, double y, double z) {
   Spherical s;
   const double rho = std::sqrt(x * x + y * y);
   s.radius = std::sqrt(rho * rho + z * z);
-  if (rho == 0.0) {
-    s.lat = z > 0 ? 90.0 : (z < 0 ? -90.0 : 0.0);
-  } else {
-    s.lat = RadToDeg(std::atan(z / rho));
-  }
+  s.lat = LatitudeOf(rho, z);
   if (x == 0.0 && y == 0.0) {
     s.lon = 0.0;
   } else {
@@ -66,7 +72,9 @@ double EclipticToDeclination(double lon, double lat, double obliquity_deg) {
   const double x = std::cos(b) * std::cos(l);
   const double y = std::cos(b) * std::sin(l) * std::cos(e) - std::sin(b) * std::sin(e);
   const double z = std::cos(b) * std::sin(l) * std::sin(e) + std::sin(b) * std::cos(e);
-  return RectToSpherical(x, y, z).lat;
+  // The latitude alone: a chart asks for many declinations, and the
+  // longitude's arctangent would be thrown away.
+  return LatitudeOf(std::sqrt(x * x + y * y), z);
 }
 
 double RoundTo2(double x) {
