@@ -41,7 +41,7 @@ void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const Char
   // moment lies inside the chart years.
   std::vector<BodyPositions> ring(reuse ? static_cast<size_t>(day_steps + 1) : 0);
   std::vector<char> known(ring.size(), 0);
-  OuterPlanetKnots knots(context.elements);
+  PerturbationKnots knots;
   ElectionData ahead = e;
   int64_t ahead_index = first;
   bool ahead_ok = true;

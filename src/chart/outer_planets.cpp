@@ -51,49 +51,40 @@ void Apply(const planets::ElementCorrections& c, MeanElements& m) {
   m.a += c.semi_major_axis;
 }
 
-// One body's heliocentric place from its mean elements and corrections.
-Spherical HelioOfBody(const OrbitalElements& elements, int body, double t,
-                      const planets::ElementCorrections& corrections) {
-  MeanElements m = ElementsAt(elements.outer[body], t);
-  // The Earth's row is the Sun's table: the Sun's geocentric mean longitude
-  // with the longitude of the Earth's perihelion. The Earth is opposite the Sun.
-  if (body == kEarth) m.mean_anomaly += 180.0;
-  Apply(corrections, m);
-  planets::OrbitElements orbit;
-  orbit.semi_major_axis = m.a * planets::kKmPerAu;
-  orbit.eccentricity = m.e;
-  orbit.inclination = m.incl;
-  orbit.node = m.node;
-  orbit.arg_perihelion = m.arg_perihelion;
-  orbit.mean_anomaly = m.mean_anomaly;
-  return planets::PositionInOrbit(orbit);
+planets::ElementCorrections Mix(const planets::ElementCorrections& a,
+                                const planets::ElementCorrections& b, double f) {
+  const auto mix = [f](double x, double y) { return x + (y - x) * f; };
+  return {mix(a.mean_lon, b.mean_lon), mix(a.perihelion, b.perihelion),
+          mix(a.eccentricity, b.eccentricity), mix(a.semi_major_axis, b.semi_major_axis),
+          mix(a.longitude, b.longitude)};
 }
 
 }  // namespace
 
-OuterHelio OuterHelioAt(const OrbitalElements& elements, double t) {
-  OuterHelio h;
+OuterPerturbations OuterPerturbationsAt(double t) {
+  OuterPerturbations p;
   const planets::OuterArguments args = planets::ComputeOuterArguments(t);
-  std::array<planets::ElementCorrections, 10> corrections{};
-  corrections[kJupiter] = planets::PerturbJupiter(args);
-  corrections[kSaturn] = planets::PerturbSaturn(args);
-  corrections[kUranus] = planets::PerturbUranus(args);
-  corrections[kNeptune] = planets::PerturbNeptune(args);
-  for (const int body : kLoopBodies) {
-    h.longitude_correction[body] = corrections[body].longitude;
-    // Pluto's series gives its place outright; its Kepler orbit would be discarded.
-    if (body == kPluto) {
-      h.helio[body] = planets::ComputePlutoSeries(t);
-      h.helio[body].radius *= planets::kKmPerAu;
-    } else {
-      h.helio[body] = HelioOfBody(elements, body, t, corrections[body]);
-    }
-  }
-  return h;
+  p.corrections[kJupiter] = planets::PerturbJupiter(args);
+  p.corrections[kSaturn] = planets::PerturbSaturn(args);
+  p.corrections[kUranus] = planets::PerturbUranus(args);
+  p.corrections[kNeptune] = planets::PerturbNeptune(args);
+  p.pluto = planets::ComputePlutoSeries(t);
+  return p;
 }
 
-Spherical EarthHelioAt(const OrbitalElements& elements, double t) {
-  return HelioOfBody(elements, kEarth, t, {});
+OuterPerturbations InterpolatePerturbations(const OuterPerturbations& from,
+                                            const OuterPerturbations& to, double fraction) {
+  OuterPerturbations p;
+  for (const int body : {kJupiter, kSaturn, kUranus, kNeptune}) {
+    p.corrections[body] = Mix(from.corrections[body], to.corrections[body], fraction);
+  }
+  double lon_change = to.pluto.lon - from.pluto.lon;
+  if (lon_change > 180.0) lon_change -= 360.0;
+  if (lon_change < -180.0) lon_change += 360.0;
+  p.pluto.lon = Normalize360(from.pluto.lon + lon_change * fraction);
+  p.pluto.lat = from.pluto.lat + (to.pluto.lat - from.pluto.lat) * fraction;
+  p.pluto.radius = from.pluto.radius + (to.pluto.radius - from.pluto.radius) * fraction;
+  return p;
 }
 
 double PlutoEquinoxShift(double julian_day_number) {
@@ -102,17 +93,45 @@ double PlutoEquinoxShift(double julian_day_number) {
 
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
                                                  double julian_day_number) {
-  return OuterFromHelio(OuterHelioAt(elements, t), julian_day_number);
+  return ComputeOuterPlanets(elements, t, julian_day_number, OuterPerturbationsAt(t));
 }
 
-std::array<BodyPosition, 10> OuterFromHelio(const OuterHelio& h, double julian_day_number) {
+std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
+                                                 double julian_day_number,
+                                                 const OuterPerturbations& perturbations) {
   std::array<BodyPosition, 10> out{};
-  const planets::EclipticVector earth = planets::ToEclipticVector(h.helio[kEarth]);
+  planets::EclipticVector earth;
   for (const int body : kLoopBodies) {
-    out[body].helio_lon = h.helio[body].lon;
-    if (body == kEarth) continue;
-    const Spherical geo = planets::HelioToGeo(h.helio[body], earth);
-    double lon = geo.lon + h.longitude_correction[body];
+    MeanElements m = ElementsAt(elements.outer[body], t);
+    // The Earth's row is the Sun's table: the Sun's geocentric mean longitude
+    // with the longitude of the Earth's perihelion. The Earth is opposite the Sun.
+    if (body == kEarth) m.mean_anomaly += 180.0;
+    const planets::ElementCorrections& corrections = perturbations.corrections[body];
+    Apply(corrections, m);
+
+    planets::OrbitElements orbit;
+    orbit.semi_major_axis = m.a * planets::kKmPerAu;
+    orbit.eccentricity = m.e;
+    orbit.inclination = m.incl;
+    orbit.node = m.node;
+    orbit.arg_perihelion = m.arg_perihelion;
+    orbit.mean_anomaly = m.mean_anomaly;
+    // Pluto's series gives its place outright; its Kepler orbit would be discarded.
+    Spherical helio;
+    if (body == kPluto) {
+      helio = perturbations.pluto;
+      helio.radius *= planets::kKmPerAu;
+    } else {
+      helio = planets::PositionInOrbit(orbit);
+    }
+    out[body].helio_lon = helio.lon;
+    if (body == kEarth) {
+      earth = planets::ToEclipticVector(helio);
+      continue;
+    }
+
+    const Spherical geo = planets::HelioToGeo(helio, earth);
+    double lon = geo.lon + corrections.longitude;
     if (body == kPluto) {
       lon += PlutoEquinoxShift(julian_day_number);
     }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "chart/angles.h"
+#include "chart/outer_perturbations.h"
 
 namespace kairotex {
 
@@ -33,24 +34,30 @@ struct BodyPosition {
 // t2000 in Julian centuries from JD 2451545.0.
 std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements, double t2000);
 
-// The outer planets seen from the Sun at one moment: [1] the Earth (of the
-// 1900 table), [5] Jupiter .. [9] Pluto, radii in km; and the corrections
-// Uranus and Neptune take on their geocentric longitude.
-struct OuterHelio {
-  std::array<Spherical, 10> helio{};
-  std::array<double, 10> longitude_correction{};
+// The slowly changing part of the outer planets at one moment: the
+// perturbations of Jupiter to Neptune and Pluto's place by its series, which
+// change over months and years and are most of the outer planets' work.
+struct OuterPerturbations {
+  std::array<planets::ElementCorrections, 10> corrections{};  // [5] Jupiter .. [8] Neptune
+  Spherical pluto;                                            // heliocentric, AU, equinox of 1950
 };
-OuterHelio OuterHelioAt(const OrbitalElements& elements, double t1900);
-// The Earth's row alone, as OuterHelioAt computes it.
-Spherical EarthHelioAt(const OrbitalElements& elements, double t1900);
-// The geocentric places of Jupiter to Pluto and the heliocentric longitudes.
-std::array<BodyPosition, 10> OuterFromHelio(const OuterHelio& helio, double julian_day_number);
+OuterPerturbations OuterPerturbationsAt(double t1900);
+
+// The perturbations a fraction (0..1) of the way from `from` to `to`, two
+// moments at most hours apart; Pluto's longitude across 0 Aries as well.
+OuterPerturbations InterpolatePerturbations(const OuterPerturbations& from,
+                                            const OuterPerturbations& to, double fraction);
 
 // Loop B: index 1 the Earth (helio_lon only), 5 Jupiter .. 9 Pluto (2..4 unused).
 // t1900 in Julian centuries from JD 2415020.0; julian_day_number of the chart's
 // civil date carries Pluto's series to the equinox of date.
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t1900,
                                                  double julian_day_number);
+// The same with the perturbations given (a scan interpolates them).
+std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t1900,
+                                                 double julian_day_number,
+                                                 const OuterPerturbations& perturbations);
+
 // The degrees Pluto's longitude is carried from its series' equinox to the
 // equinox of the day of `julian_day_number`.
 double PlutoEquinoxShift(double julian_day_number);

@@ -20,7 +20,7 @@ MeanSunAndNode NutationArguments(double t) {
 }
 
 BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
-                       double julian_day_number, OuterPlanetKnots* knots = nullptr) {
+                       double julian_day_number, PerturbationKnots* knots = nullptr) {
   BodyPositions out;
   out.julian_day_number = julian_day_number;
   out.lon[kSun] = Normalize360(ComputeSun(t1900));
@@ -34,8 +34,9 @@ BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t20
     out.lat[body] = inner[body].geo_lat;
     out.helio[body] = inner[body].helio_lon;
   }
-  const auto outer = knots != nullptr ? OuterFromHelio(knots->At(t1900), julian_day_number)
-                                      : ComputeOuterPlanets(elements, t1900, julian_day_number);
+  const auto outer = knots != nullptr
+                         ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900))
+                         : ComputeOuterPlanets(elements, t1900, julian_day_number);
   out.helio[1] = outer[1].helio_lon;  // the second Earth, of the 1900 table, is kept
   for (int body = kJupiter; body <= kPluto; ++body) {
     out.lon[body] = outer[body].geo_lon;
@@ -63,7 +64,7 @@ BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& c
 }
 
 BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock,
-                            OuterPlanetKnots& knots) {
+                            PerturbationKnots& knots) {
   return BodiesAt(elements, CenturiesFrom(2415020.0, clock), CenturiesFrom(2451545.0, clock),
                   clock.julian_day_number, &knots);
 }

@@ -3,7 +3,7 @@
 
 #include "chart/chart_state.h"
 #include "chart/moon_theory.h"
-#include "chart/outer_planet_knots.h"
+#include "chart/perturbation_knots.h"
 #include "chart/planet_theory.h"
 #include "chart/time_angles.h"
 
@@ -24,9 +24,9 @@ struct BodyPositions {
   double julian_day_number = 0;  // of the civil date, which Pluto's equinox follows
 };
 BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock);
-// The same with the outer planets from a scan's knots.
+// The same with the outer planets' perturbations from a scan's knots.
 BodyPositions BodiesAtClock(const OrbitalElements& elements, const ChartClock& clock,
-                            OuterPlanetKnots& knots);
+                            PerturbationKnots& knots);
 
 // Bodies a scan already has: those of the chart's moment and those of the
 // moment a day later (as that moment's own chart computed them). Null: compute.

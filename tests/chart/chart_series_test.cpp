@@ -66,8 +66,8 @@ void ExpectSame(const Cast& a, const Cast& b, int64_t index) {
   EXPECT_EQ(a.year * 10000 + a.month * 100 + a.day, b.year * 10000 + b.month * 100 + b.day)
       << index;
   // A scan takes the next day from the chart a day later, which differs from
-  // the day added to the moment in the last bits only, and the outer planets
-  // from its half-hour knots.
+  // the day added to the moment in the last bits only, and the outer planets'
+  // perturbations from its half-hour knots.
   for (int i = 1; i <= ObjectCount; ++i) {
     EXPECT_NEAR(a.lon[i], b.lon[i], 1e-9) << index;
     EXPECT_NEAR(a.decl[i], b.decl[i], 1e-9) << index;

@@ -1,0 +1,32 @@
+#include "chart/perturbation_knots.h"
+
+#include <cmath>
+
+namespace kairotex {
+namespace {
+
+// Knots every half knot: the straight line between them then stays within
+// a few 1e-11 degree of the exact perturbations.
+constexpr double kKnotsPerCentury = 36525.0 * 48.0;
+
+double CenturiesOfKnot(int64_t knot) {
+  return static_cast<double>(knot) / kKnotsPerCentury;
+}
+
+}  // namespace
+
+OuterPerturbations PerturbationKnots::At(double t1900) {
+  const double knots = t1900 * kKnotsPerCentury;
+  const auto knot = static_cast<int64_t>(std::floor(knots));
+  if (knot == knot_ + 1) {
+    at_knot_ = at_next_knot_;
+    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1));
+  } else if (knot != knot_) {
+    at_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot));
+    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1));
+  }
+  knot_ = knot;
+  return InterpolatePerturbations(at_knot_, at_next_knot_, knots - static_cast<double>(knot));
+}
+
+}  // namespace kairotex
