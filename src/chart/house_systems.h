@@ -33,10 +33,6 @@ HouseCusps EqualHouses(const HouseFrame& frame);
 HouseCusps MeridianHouses(const HouseFrame& frame);
 HouseCusps MorinusHouses(const HouseFrame& frame);
 
-// One Placidus intermediate cusp from the starting right ascension alpha0 (radians):
-// the semi-arc iteration runs until it settles (1e-10 radian, at most 100 rounds).
-double PlacidusCusp(double alpha0, double divisor, bool upper_side, const HouseFrame& frame);
-
 // Cusps for a house system letter; any letter not known is Regiomontanus.
 HouseCusps HousesForSystem(char letter, const HouseFrame& frame);
 
