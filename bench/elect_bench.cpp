@@ -21,6 +21,17 @@ const ElectionPreset& Marriage() {
   return *FindPreset(file, "marriage");
 }
 
+// The marriage preset at New York from 1 March 2026, noon, for `days` days.
+ElectionSearch MarriageSearch(int64_t days, int threads) {
+  ElectionSearch search;
+  search.place = NewYorkElection(2026, 3, 1, 12, 0, false);
+  search.from_unix = UnixSecondsOfElection(search.place);
+  search.to_unix = search.from_unix + days * 86400;
+  search.threads = threads;
+  search.conditions = Marriage().conditions;
+  return search;
+}
+
 double PeakMiB() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
@@ -32,12 +43,7 @@ void BM_ElectionSearch(benchmark::State& bench) {
   const FixedClock clock({2026, 12, 6, 12, 0, 0}, 5);
   SilentMessages messages;
   const ChartContext context = Program().Context(clock, messages);
-  ElectionSearch search;
-  search.place = NewYorkElection(2026, 3, 1, 12, 0, false);
-  search.from_unix = UnixSecondsOfElection(search.place);
-  search.to_unix = search.from_unix + days * 86400;
-  search.threads = static_cast<int>(bench.range(1));
-  search.conditions = Marriage().conditions;
+  const ElectionSearch search = MarriageSearch(days, static_cast<int>(bench.range(1)));
   int64_t windows = 0, charts = 0;
   for (auto _ : bench) {
     const ElectionSearchResult result =
@@ -63,12 +69,7 @@ void BM_CancelLatency(benchmark::State& bench) {
   const FixedClock clock({2026, 12, 6, 12, 0, 0}, 5);
   SilentMessages messages;
   const ChartContext context = Program().Context(clock, messages);
-  ElectionSearch search;
-  search.place = NewYorkElection(2026, 3, 1, 12, 0, false);
-  search.from_unix = UnixSecondsOfElection(search.place);
-  search.to_unix = search.from_unix + 4 * 365 * 86400;
-  search.threads = 2;
-  search.conditions = Marriage().conditions;
+  const ElectionSearch search = MarriageSearch(4 * 365, 2);
   double worst_ms = 0;
   for (auto _ : bench) {
     std::atomic<bool> cancel{false};
