@@ -74,11 +74,10 @@ TEST(PlaceFlags, GapsOverlapsUnknownNamesAndTheUsersOwnZone) {
   EXPECT_NE(overlap.err.find("came twice"), std::string::npos);
   EXPECT_NE(overlap.out.find("2.30 A.M. (-2)"), std::string::npos);
   // --zone always wins; coordinates given win over the town's.
-  const nlohmann::json own = ChartJsonOf({"--place", "Ulm", "--date", "2026-07-01", "--time",
-                                          "12:00", "--zone", "-1", "--lat", "48n00"});
-  EXPECT_FALSE(own.contains("utc_offset_seconds"));
-  const CliRun own_table = RunCommand("chart", {"--place", "Ulm", "--date", "2026-07-01", "--time",
-                                                "12:00", "--zone", "-1", "--lat", "48n00"});
+  const std::vector<std::string> own_args = {"--place", "Ulm",    "--date", "2026-07-01", "--time",
+                                             "12:00",   "--zone", "-1",     "--lat",      "48n00"};
+  EXPECT_FALSE(ChartJsonOf(own_args).contains("utc_offset_seconds"));
+  const CliRun own_table = RunCommand("chart", own_args);
   EXPECT_NE(own_table.out.find("(-1)\n9e59\n48n00"), std::string::npos) << own_table.out;
   const std::pair<std::vector<std::string>, const char*> refused[] = {
       {{"--place", "Xqzzyville"}, "no town of the atlas is called \"Xqzzyville\""},

@@ -7,27 +7,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 
 #include "chart/angles.h"
-#include "chart/chart_program.h"
 #include "elect/moment.h"
+#include "election_fixture.h"
 #include "reports/moon_sign_aspects.h"
-#include "test_messages.h"
-#include "test_paths.h"
 
 namespace kairotex {
 namespace {
 
-constexpr int64_t kMarch19of2024 = 1710806400;  // 2024-03-19 00:00 UTC
+using test::kDay;
+using test::kMarch19of2024;
 constexpr int64_t kMarch31of2024 = 1711843200;  // 2024-03-31 00:00 UTC
-constexpr int64_t kDay = 86400;
-
-const ChartProgram& Program() {
-  static const ChartProgram program = LoadChartProgram(test::DataDir(), RegionalFormat{});
-  return program;
-}
 
 // How far the first object is past the exact aspect to the second, degrees.
 double PastExact(const ChartState& c, const ChartEvent& e, bool far_side) {
@@ -40,10 +31,8 @@ bool Retrograde(const ChartState& c, int object) {
   return c.RetroFlags[object - 1] == 'R';
 }
 
-class Events : public ::testing::Test {
+class Events : public test::ElectionTest {
  protected:
-  ChartContext Context() { return Program().Context(clock, messages); }
-
   // Greenwich, the zone five hours west: the zone must not move any event.
   EventRange Range(int64_t from, int64_t to, int scan_minutes = 1, int threads = 1) {
     EventRange range;
@@ -109,10 +98,6 @@ class Events : public ::testing::Test {
       }
     }
   }
-
-  FixedClock clock{LocalDateTime{2026, 12, 6, 13, 5, 0}, 5};
-  test::RecordingMessages messages;
-  ChartSettings settings = ChartSettings::ForHouseSystem('P');
 };
 
 int Count(const std::vector<ChartEvent>& events, EventKind kind) {
@@ -200,24 +185,6 @@ TEST_F(Events, AnHourlyScanAndTwoThreadsFindTheSameSeconds) {
     EXPECT_EQ(both[i].unix_seconds, fine[i].unix_seconds);
     EXPECT_EQ(both[i].end_unix, fine[i].end_unix);
   }
-}
-
-TEST_F(Events, ACalendarParserReadsEveryEventInUtc) {
-  const std::string python =
-      std::filesystem::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
-  if (std::system((python + " -c 'import icalendar' >/dev/null 2>&1").c_str()) != 0) {
-    GTEST_SKIP() << "python3-icalendar is not installed";
-  }
-  const std::vector<ChartEvent> events = Find(Range(kMarch19of2024, kMarch19of2024 + 2 * kDay));
-  const std::string dir = test::MakeTempDir("events-ics");
-  test::WriteText(dir + "/events.ics", WriteIcs(EventsAsCalendar(events), CalendarStamp{}));
-  const std::string command = python + " '" + test::SourceDir() + "/elect/check_ics.py' '" + dir +
-                              "/events.ics' > '" + dir + "/parsed.txt'";
-  ASSERT_EQ(std::system(command.c_str()), 0);  // 1 would be a time not in UTC
-  const std::string parsed = test::ReadText(dir + "/parsed.txt");
-  EXPECT_EQ(static_cast<size_t>(std::count(parsed.begin(), parsed.end(), '\n')), events.size());
-  EXPECT_NE(parsed.find("20240320T030"), std::string::npos);  // the equinox, in UTC
-  std::filesystem::remove_all(dir);
 }
 
 TEST_F(Events, EmptyAndReversedRangesHaveNoEvents) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "chart/platform.h"
 #include "election_fixture.h"
 
@@ -38,10 +40,10 @@ TEST(FinderLocalTime, LocalTimesAtThePlaceRoundTrip) {
     const ElectionData place = Place(40, 45, false, c.zone);
     EXPECT_EQ(UnixOfLocalTime(place, c.local), c.unix_seconds) << c.zone;
     const FinderLocalTime back = LocalTimeOf(place, c.unix_seconds);
-    EXPECT_EQ(back.year * 100000000LL + back.month * 1000000 + back.day * 10000 + back.hour * 100 +
-                  back.minute,
-              c.local.year * 100000000LL + c.local.month * 1000000 + c.local.day * 10000 +
-                  c.local.hour * 100 + c.local.minute);
+    const auto fields = [](const FinderLocalTime& t) {
+      return std::tie(t.year, t.month, t.day, t.hour, t.minute);
+    };
+    EXPECT_EQ(fields(back), fields(c.local));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kairotex {
 namespace {
 
@@ -34,12 +36,10 @@ TEST(Moment, KnownInstantsAndRoundTrips) {
     const int64_t seconds = UnixSecondsOfElection(c.record);
     EXPECT_EQ(seconds, c.unix_seconds) << c.record.Year << "-" << c.record.Month;
     const ElectionData back = ElectionAtUnixSeconds(c.record, seconds);
-    EXPECT_EQ(back.Year, c.record.Year);
-    EXPECT_EQ(back.Month, c.record.Month);
-    EXPECT_EQ(back.Day, c.record.Day);
-    EXPECT_EQ(back.Hour, c.record.Hour);
-    EXPECT_EQ(back.PmFlag, c.record.PmFlag);
-    EXPECT_EQ(back.Minute, c.record.Minute);
+    const auto fields = [](const ElectionData& e) {
+      return std::tie(e.Year, e.Month, e.Day, e.Hour, e.PmFlag, e.Minute);
+    };
+    EXPECT_EQ(fields(back), fields(c.record));
   }
 }
 

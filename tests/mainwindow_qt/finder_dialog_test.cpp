@@ -4,9 +4,11 @@
 // writes the windows. The rules are the core's (tests/elect).
 #include "elect/qt/finder_dialog.h"
 
+#include <QCompleter>
 #include <QDateTimeEdit>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -122,6 +124,31 @@ class FinderDialogTest : public QObject {
     QVERIFY(!f.context.checks.ElectionsRunning);
     QVERIFY(!f.Command("mnuElectionsRunning")->isChecked());
     QCOMPARE(f.context.chart.InputError, int16_t{0});
+  }
+
+  // A town of the atlas is the search's place, with its zone at the start of
+  // the range; a double-click then sets the chart there, under its own name.
+  void aTownOfTheAtlasIsTheSearchsPlace() {
+    WindowFixture f;
+    const std::string name = f.context.election.Name;
+    FinderDialog* dialog = OpenFinder(f, QDate(2026, 7, 1), QDate(2026, 7, 2));
+    auto* box = Child<QLineEdit>(dialog, "txtPlace");
+    QTest::keyClicks(box, QStringLiteral("ulm, de"));
+    auto* completer = box->completer();
+    QVERIFY(completer != nullptr && completer->model()->rowCount() >= 1);
+    emit completer->activated(completer->model()->index(0, 0).data().toString());
+    QCOMPARE(Child<QLabel>(dialog, "lblPlace")->text(),
+             QStringLiteral("Ulm, Baden-Württemberg, Germany: 48n24 9e59, zone 2 hours east"));
+    QVERIFY(SearchToTheEnd(dialog));
+    QCOMPARE(dialog->search().place.Zone, -2.0f);
+    QVERIFY(!dialog->result().windows.empty());
+    auto* table = Child<QTableWidget>(dialog, "grdResults");
+    const QRect cell = table->visualItemRect(table->item(0, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(f.context.election.LonDegrees * 100 + f.context.election.LonMinutes, 959);
+    QCOMPARE(f.context.election.Zone, -2.0f);
+    QCOMPARE(f.context.election.Name, name);
   }
 
   void latitudeAbove66IsRefusedBeforeTheSearch() {
