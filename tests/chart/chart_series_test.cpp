@@ -15,25 +15,15 @@ namespace kairotex {
 namespace {
 
 struct Cast {
-  int16_t year, month, day, hour, minute, pm;
+  int16_t year, month, day;
   ObjectTable lon, decl, motion;
   CuspTable cusps;
   std::string houses, retro;
 };
 
 Cast Keep(const ChartState& s) {
-  return {s.ChartYear,
-          s.ChartMonth,
-          s.ChartDay,
-          0,
-          0,
-          0,
-          s.ObjectLon,
-          s.ObjectDecl,
-          s.ObjectDailyMotion,
-          s.CuspWheel,
-          s.HousePosText,
-          s.RetroFlags};
+  return {s.ChartYear,         s.ChartMonth, s.ChartDay,     s.ObjectLon, s.ObjectDecl,
+          s.ObjectDailyMotion, s.CuspWheel,  s.HousePosText, s.RetroFlags};
 }
 
 class Series : public ::testing::Test {

@@ -231,12 +231,11 @@ const Field kFields[] = {
      "SiderealMinutes SiderealSeconds ChartMonth ChartDay ChartYear",
      [](const CastChart& c, Value& v) {
        const ChartState& s = c.state;
-       v.numbers = {static_cast<double>(s.NightChart),      static_cast<double>(s.MoonAppliesFlag),
-                    static_cast<double>(s.ChironAvailable), static_cast<double>(s.DeclinationMode),
-                    static_cast<double>(s.InputError),      static_cast<double>(s.SiderealHours),
-                    static_cast<double>(s.SiderealMinutes), static_cast<double>(s.SiderealSeconds),
-                    static_cast<double>(s.ChartMonth),      static_cast<double>(s.ChartDay),
-                    static_cast<double>(s.ChartYear)};
+       for (const double x : {0.0 + s.NightChart, 0.0 + s.MoonAppliesFlag, 0.0 + s.ChironAvailable,
+                              0.0 + s.DeclinationMode, 0.0 + s.InputError, 0.0 + s.SiderealHours,
+                              0.0 + s.SiderealMinutes, 0.0 + s.SiderealSeconds, 0.0 + s.ChartMonth,
+                              0.0 + s.ChartDay, 0.0 + s.ChartYear})
+         v.numbers.push_back(x);
      }},
     {"DegreeOrderObject", "Ord", Kind::kCount, nullptr,
      [](const CastChart& c, Value& v) { TakeTable(c.state.DegreeOrderObject, 15, v); }},

@@ -15,7 +15,7 @@
 #include "chart/chart_program.h"
 #include "chart/election_checks.h"
 #include "chartview/chartwheel.h"
-#include "chartview/recording_surface.h"
+#include "chartview/wheel_test_chart.h"
 #include "cli/chart_output.h"
 #include "reports/report_commands.h"
 #include "test_messages.h"
@@ -28,11 +28,6 @@ constexpr unsigned kSeed = 20240615;
 constexpr int kCharts = 288;  // four of each house system, chart kind and zodiac
 constexpr char kSystems[] = "PRKCOEMI";
 constexpr const char* kKinds[] = {"geo", "helio", "decl"};
-
-ChartProgram& Program() {
-  static ChartProgram program = LoadChartProgram(DataDir(), RegionalFormat{});
-  return program;
-}
 
 // One random chart, cast, with everything the properties read.
 struct Subject {
@@ -53,7 +48,7 @@ Subject Cast(std::mt19937& rng, int k) {
   s.settings = ChartSettings::ForHouseSystem(system);
   s.settings.HelioChart = kind == 1;
   s.settings.DeclinationChart = kind == 2;
-  s.options = Program().options;
+  s.options = DeliveredProgram().options;
   s.options[123] = static_cast<float>(zodiac);
 
   ElectionEntry e;
@@ -91,7 +86,7 @@ Subject Cast(std::mt19937& rng, int k) {
     return s;
   }
   const FixedClock clock({2026, 12, 6, 10, 49, 30}, 5);
-  const ChartProgram& p = Program();
+  const ChartProgram& p = DeliveredProgram();
   const ChartContext context{s.options, p.tables, p.elements,   p.regional,
                              clock,     messages, p.program_dir};
   CalculateChart(s.chart, *election, s.settings, context);
@@ -117,10 +112,6 @@ Subject Cast(std::mt19937& rng, int k) {
 // Each property gives an empty string when it holds, else what is wrong.
 using Check = std::string (*)(const Subject&);
 
-std::string Degrees(double value) {
-  return std::to_string(value);
-}
-
 int WheelIndexOfCusp(int house) {
   return house <= 9 ? house + 3 : house - 9;
 }
@@ -130,10 +121,10 @@ std::string CuspsFollowTheZodiac(const Subject& s) {
   for (int w = 1; w <= 12; ++w) {
     const double span = Normalize360(s.chart.CuspComputed[w % 12 + 1] - s.chart.CuspComputed[w]);
     if (!(span > 0))
-      return "cusp " + std::to_string(w) + " to the next goes back: " + Degrees(span);
+      return "cusp " + std::to_string(w) + " to the next goes back: " + std::to_string(span);
     total += span;
   }
-  if (std::fabs(total - 360.0) > 1e-6) return "the twelve spans sum to " + Degrees(total);
+  if (std::fabs(total - 360.0) > 1e-6) return "the twelve spans sum to " + std::to_string(total);
   const auto off = [&](int house, int object) {
     return ShorterArc(s.chart.CuspComputed[WheelIndexOfCusp(house)], s.chart.ObjectLon[object]);
   };
@@ -158,7 +149,7 @@ std::string HousesAgreeWithTheCusps(const Subject& s) {
     if (on_cusp) continue;
     const int house = HouseOfObject(s.chart, object);
     if (house != expected) {
-      return "object " + std::to_string(object) + " at " + Degrees(p) + " is in house " +
+      return "object " + std::to_string(object) + " at " + std::to_string(p) + " is in house " +
              std::to_string(house) + ", the cusps say " + std::to_string(expected);
     }
   }
@@ -249,7 +240,7 @@ std::string InsideTheScale(const RecordingSurface& surface, const char* what) {
            y >= std::fmin(a.top, a.bottom) && y <= std::fmax(a.top, a.bottom);
   };
   const auto at = [what](double x, double y) {
-    return std::string(what) + " draws at " + Degrees(x) + ", " + Degrees(y);
+    return std::string(what) + " draws at " + std::to_string(x) + ", " + std::to_string(y);
   };
   for (const DrawnLine& l : surface.lines) {
     if (!inside(l.x1, l.y1) || !inside(l.x2, l.y2)) return at(l.x1, l.y1) + " (a line)";
@@ -267,7 +258,7 @@ std::string InsideTheScale(const RecordingSurface& surface, const char* what) {
 
 std::string WheelStaysInsideItsArea(const Subject& s) {
   for (int16_t style : {kAmericanStyle, kEuropeanStyle}) {
-    const WheelInputs inputs{s.chart, s.options, Program().tables, style, true, false};
+    const WheelInputs inputs{s.chart, s.options, DeliveredProgram().tables, style, true, false};
     RecordingSurface window;
     PaintChartwheel(window, inputs, 1024, 768, 300);
     std::string fault = InsideTheScale(window, style == kAmericanStyle ? "American" : "European");
