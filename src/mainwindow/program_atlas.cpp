@@ -4,6 +4,7 @@
 
 #include "places/time_zones.h"
 #include "settings/data_file_error.h"
+#include "settings/file_text.h"
 #include "settings/program_dir.h"
 
 namespace kairotex {
@@ -23,6 +24,21 @@ const Atlas* ProgramAtlas(ProgramContext& c) {
     warn(std::string(e.what()) + ". Places cannot be looked up.");
   }
   return c.atlas.get();
+}
+
+std::vector<const AtlasPlace*> TownsOffered(ProgramContext& c, std::string_view typed) {
+  if (TrimBlanks(typed).empty()) return {};
+  const Atlas* atlas = ProgramAtlas(c);
+  if (atlas == nullptr) return {};
+  return atlas->Search(typed, 12);
+}
+
+const AtlasPlace* TownOfLabel(const std::vector<const AtlasPlace*>& offered,
+                              std::string_view label) {
+  for (const AtlasPlace* town : offered) {
+    if (PlaceLabel(*town) == label) return town;
+  }
+  return nullptr;
 }
 
 }  // namespace kairotex

@@ -28,6 +28,7 @@
 #include "elect/qt/finder_worker.h"
 #include "mainwindow/chart_commands.h"
 #include "mainwindow/program_atlas.h"
+#include "settings/file_text.h"
 #include "settings/program_dir.h"
 
 namespace kairotex {
@@ -263,30 +264,25 @@ void FinderDialog::Refuse(const std::string& text) {
 }
 
 void FinderDialog::OfferTowns() {
-  QStringList labels;
-  offered_.clear();
-  const QString query = town_box_->text();
-  if (query.trimmed().isEmpty() && town_) {  // back to the chart's own place
+  const std::string typed = town_box_->text().toUtf8().toStdString();
+  if (TrimBlanks(typed).empty() && town_) {  // back to the chart's own place
     town_.reset();
     place_ = context_.election;
     ShowPlace({});
   }
-  if (const Atlas* atlas = query.trimmed().isEmpty() ? nullptr : ProgramAtlas(context_)) {
-    offered_ = atlas->Search(query.toUtf8().toStdString(), 12);
-    for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
-  }
+  offered_ = TownsOffered(context_, typed);
+  QStringList labels;
+  for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
   town_list_->setStringList(labels);
   if (!labels.isEmpty()) town_completer_->complete();
 }
 
 void FinderDialog::ChooseTown(const QString& label) {
-  for (const AtlasPlace* town : offered_) {
-    if (QString::fromStdString(PlaceLabel(*town)) != label) continue;
+  if (const AtlasPlace* town = TownOfLabel(offered_, label.toUtf8().toStdString())) {
     town_ = *town;
     const FinderPlace found = FinderPlaceOfTown(place_, *town_, LocalOf(from_box_->dateTime()));
     place_ = found.place;
     ShowPlace(found.problem);
-    return;
   }
 }
 

@@ -344,20 +344,15 @@ void ElectionDialog::txtBirthHour_Change() {
 }
 
 void ElectionDialog::txtPlace_Edited() {
+  offered_ = TownsOffered(context_, txtPlace_->text().toUtf8().toStdString());
   QStringList labels;
-  offered_.clear();
-  const QString query = txtPlace_->text();
-  if (const Atlas* atlas = query.trimmed().isEmpty() ? nullptr : ProgramAtlas(context_)) {
-    offered_ = atlas->Search(query.toUtf8().toStdString(), 12);
-    for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
-  }
+  for (const AtlasPlace* town : offered_) labels << QString::fromStdString(PlaceLabel(*town));
   placeList_->setStringList(labels);
   if (!labels.isEmpty()) placeCompleter_->complete();
 }
 
 void ElectionDialog::txtPlace_Chosen(const QString& label) {
-  for (const AtlasPlace* town : offered_) {
-    if (QString::fromStdString(PlaceLabel(*town)) != label) continue;
+  if (const AtlasPlace* town = TownOfLabel(offered_, label.toUtf8().toStdString())) {
     ElectionFields f = Fields();
     const DialogZoneStatus status = ChooseDialogPlace(place_, *town, f);
     txtTZ_->setText(Text(f.zone));
@@ -370,7 +365,6 @@ void ElectionDialog::txtPlace_Chosen(const QString& label) {
     ShowZoneStatus(status);
     // The town's name, not the end of its label, once the completer has set it.
     QTimer::singleShot(0, txtPlace_, [edit = txtPlace_] { edit->setCursorPosition(0); });
-    return;
   }
 }
 
