@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QStringListModel>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <thread>
@@ -283,6 +284,8 @@ void FinderDialog::ChooseTown(const QString& label) {
     const FinderPlace found = FinderPlaceOfTown(place_, *town_, LocalOf(from_box_->dateTime()));
     place_ = found.place;
     ShowPlace(found.problem);
+    // The town's name, not the end of its label, once the completer has set it.
+    QTimer::singleShot(0, town_box_, [edit = town_box_] { edit->setCursorPosition(0); });
   }
 }
 
