@@ -35,6 +35,13 @@ inline double CosDeg(double degrees) {
 inline double Normalize360(double degrees) {
   return degrees - 360.0 * std::floor(degrees / 360.0);
 }
+// An angle taken into (-180, 180]: a change of longitude the short way round.
+inline double Wrap180(double degrees) {
+  double d = std::fmod(degrees, 360.0);
+  if (d <= -180.0) d += 360.0;
+  if (d > 180.0) d -= 360.0;
+  return d;
+}
 // The shorter arc between two longitudes, 0..180 degrees.
 inline double ShorterArc(double a, double b) {
   double d = std::fabs(a - b);

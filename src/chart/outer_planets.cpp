@@ -78,10 +78,7 @@ OuterPerturbations InterpolatePerturbations(const OuterPerturbations& from,
   for (const int body : {kJupiter, kSaturn, kUranus, kNeptune}) {
     p.corrections[body] = Mix(from.corrections[body], to.corrections[body], fraction);
   }
-  double lon_change = to.pluto.lon - from.pluto.lon;
-  if (lon_change > 180.0) lon_change -= 360.0;
-  if (lon_change < -180.0) lon_change += 360.0;
-  p.pluto.lon = Normalize360(from.pluto.lon + lon_change * fraction);
+  p.pluto.lon = Normalize360(from.pluto.lon + Wrap180(to.pluto.lon - from.pluto.lon) * fraction);
   p.pluto.lat = from.pluto.lat + (to.pluto.lat - from.pluto.lat) * fraction;
   p.pluto.radius = from.pluto.radius + (to.pluto.radius - from.pluto.radius) * fraction;
   return p;

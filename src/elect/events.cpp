@@ -41,14 +41,6 @@ int SignOf(double lon) {
   return SplitLongitude(lon).sign;
 }
 
-// An angle taken into (-180, 180].
-double Wrap180(double degrees) {
-  double d = std::fmod(degrees, 360.0);
-  if (d <= -180.0) d += 360.0;
-  if (d > 180.0) d -= 360.0;
-  return d;
-}
-
 // How far object a is past the exact aspect `angle` to object b, in degrees.
 double PastAspect(double lon_a, double lon_b, int angle) {
   return Wrap180(lon_a - lon_b - angle);
