@@ -1,31 +1,34 @@
 #include "chart/helio_to_geo.h"
+#include "chart/orbit_batch.h"
 #include "chart/orbit_position.h"
 #include "chart/planet_theory.h"
 
 namespace kairotex {
 
 std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements, double t) {
-  std::array<BodyPosition, 5> out{};
-  planets::EclipticVector earth;
   // Body 1, the Earth, comes first: the others are seen from it.
+  std::array<planets::OrbitElements, 4> orbits;
   for (int body = 1; body <= 4; ++body) {
     const InnerElements& el = elements.inner[body];
     const double node = el.node0 + el.node1 * t;
     const double perihelion = el.perihelion0 + el.perihelion1 * t;
-    planets::OrbitElements orbit;
+    planets::OrbitElements& orbit = orbits[body - 1];
     orbit.semi_major_axis = el.a * planets::kKmPerAu;
     orbit.eccentricity = el.e0 + el.e1 * t;
     orbit.inclination = el.i0 + el.i1 * t;
     orbit.node = node;
     orbit.arg_perihelion = perihelion - node;
     orbit.mean_anomaly = el.mean_anomaly0 + el.mean_anomaly1 * t;
-    const Spherical helio = planets::PositionInOrbit(orbit);
-    out[body].helio_lon = helio.lon;
-    if (body == 1) {
-      earth = planets::ToEclipticVector(helio);
-      continue;
-    }
-    const Spherical geo = planets::HelioToGeo(helio, earth);
+  }
+  std::array<Spherical, 4> helio;
+  planets::PositionsInOrbits(orbits, helio, elements.kernel);
+
+  std::array<BodyPosition, 5> out{};
+  const planets::EclipticVector earth = planets::ToEclipticVector(helio[0]);
+  out[1].helio_lon = helio[0].lon;
+  for (int body = 2; body <= 4; ++body) {
+    out[body].helio_lon = helio[body - 1].lon;
+    const Spherical geo = planets::HelioToGeo(helio[body - 1], earth);
     out[body].geo_lon = geo.lon;
     out[body].geo_lat = geo.lat;
   }

@@ -1,4 +1,8 @@
+#include <iterator>
+#include <span>
+
 #include "chart/helio_to_geo.h"
+#include "chart/orbit_batch.h"
 #include "chart/orbit_position.h"
 #include "chart/outer_perturbations.h"
 #include "chart/planet_theory.h"
@@ -96,39 +100,38 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
                                                  double julian_day_number,
                                                  const OuterPerturbations& perturbations) {
-  std::array<BodyPosition, 10> out{};
-  planets::EclipticVector earth;
-  for (const int body : kLoopBodies) {
+  // The Earth and Jupiter to Neptune by their orbits, all at once; Pluto's
+  // series gives its place outright, so its Kepler orbit would be discarded.
+  constexpr int kOrbitBodies[] = {kEarth, kJupiter, kSaturn, kUranus, kNeptune};
+  std::array<planets::OrbitElements, std::size(kOrbitBodies)> orbits;
+  for (size_t k = 0; k < orbits.size(); ++k) {
+    const int body = kOrbitBodies[k];
     MeanElements m = ElementsAt(elements.outer[body], t);
     // The Earth's row is the Sun's table: the Sun's geocentric mean longitude
     // with the longitude of the Earth's perihelion. The Earth is opposite the Sun.
     if (body == kEarth) m.mean_anomaly += 180.0;
-    const planets::ElementCorrections& corrections = perturbations.corrections[body];
-    Apply(corrections, m);
-
-    planets::OrbitElements orbit;
+    Apply(perturbations.corrections[body], m);
+    planets::OrbitElements& orbit = orbits[k];
     orbit.semi_major_axis = m.a * planets::kKmPerAu;
     orbit.eccentricity = m.e;
     orbit.inclination = m.incl;
     orbit.node = m.node;
     orbit.arg_perihelion = m.arg_perihelion;
     orbit.mean_anomaly = m.mean_anomaly;
-    // Pluto's series gives its place outright; its Kepler orbit would be discarded.
-    Spherical helio;
-    if (body == kPluto) {
-      helio = perturbations.pluto;
-      helio.radius *= planets::kKmPerAu;
-    } else {
-      helio = planets::PositionInOrbit(orbit);
-    }
-    out[body].helio_lon = helio.lon;
-    if (body == kEarth) {
-      earth = planets::ToEclipticVector(helio);
-      continue;
-    }
+  }
+  std::array<Spherical, std::size(kLoopBodies)> helio;
+  planets::PositionsInOrbits(orbits, std::span(helio).first(orbits.size()), elements.kernel);
+  helio.back() = perturbations.pluto;
+  helio.back().radius *= planets::kKmPerAu;
 
-    const Spherical geo = planets::HelioToGeo(helio, earth);
-    double lon = geo.lon + corrections.longitude;
+  std::array<BodyPosition, 10> out{};
+  const planets::EclipticVector earth = planets::ToEclipticVector(helio[0]);
+  out[kEarth].helio_lon = helio[0].lon;
+  for (size_t k = 1; k < std::size(kLoopBodies); ++k) {
+    const int body = kLoopBodies[k];
+    out[body].helio_lon = helio[k].lon;
+    const Spherical geo = planets::HelioToGeo(helio[k], earth);
+    double lon = geo.lon + perturbations.corrections[body].longitude;
     if (body == kPluto) {
       lon += PlutoEquinoxShift(julian_day_number);
     }

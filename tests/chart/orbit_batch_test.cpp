@@ -1,0 +1,59 @@
+// The vector path of the orbits against the plain one, orbit by orbit.
+#include "chart/orbit_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "chart/angles.h"
+
+namespace kairotex::planets {
+namespace {
+
+// Random orbits over the planets' range of elements and mean anomalies of
+// many turns, and orbits on the axes, where the quadrant rule branches.
+std::vector<OrbitElements> TestOrbits() {
+  std::mt19937_64 rng(20261208);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<OrbitElements> orbits;
+  for (int i = 0; i < 4000; ++i) {
+    OrbitElements o;
+    o.semi_major_axis = 1e7 + unit(rng) * 6e9;
+    o.eccentricity = unit(rng) * 0.26;
+    o.inclination = unit(rng) * 20.0 - 2.0;
+    o.node = unit(rng) * 720.0 - 360.0;
+    o.arg_perihelion = unit(rng) * 720.0 - 360.0;
+    o.mean_anomaly = (unit(rng) - 0.5) * 1e6;
+    orbits.push_back(o);
+  }
+  for (double m : {0.0, 90.0, 180.0, 270.0, -180.0, 360.0}) {
+    for (double incl : {0.0, 90.0}) {
+      orbits.push_back({1.5e8, 0.0, incl, 0.0, 0.0, m});
+      orbits.push_back({1.5e8, 0.1, incl, 180.0, 90.0, m});
+    }
+  }
+  orbits.resize(orbits.size() + 3, orbits.front());  // a group of four left incomplete
+  return orbits;
+}
+
+TEST(OrbitBatch, VectorPathAgreesWithThePlainPathOrbitByOrbit) {
+  if (FastestOrbitKernel() != OrbitKernel::kAvx2) GTEST_SKIP() << "this processor has no AVX2";
+  const std::vector<OrbitElements> orbits = TestOrbits();
+  std::vector<Spherical> plain(orbits.size()), vector(orbits.size());
+  PositionsInOrbits(orbits, plain, OrbitKernel::kPlain);
+  PositionsInOrbits(orbits, vector, OrbitKernel::kAvx2);
+  for (size_t i = 0; i < orbits.size(); ++i) {
+    ASSERT_EQ(plain[i].lon, PositionInOrbit(orbits[i]).lon) << i;
+    // A longitude by the quadrant rule may sit on either side of 0 Aries.
+    EXPECT_NEAR(Wrap180(vector[i].lon - plain[i].lon), 0.0, 1e-12) << i;
+    EXPECT_NEAR(vector[i].lat, plain[i].lat, 1e-12) << i;
+    EXPECT_NEAR(vector[i].radius / plain[i].radius, 1.0, 1e-14) << i;
+    EXPECT_GE(vector[i].lon, 0.0);
+    EXPECT_LT(vector[i].lon, 360.0);
+  }
+}
+
+}  // namespace
+}  // namespace kairotex::planets
