@@ -1,3 +1,5 @@
+#include <span>
+
 #include "chart/helio_to_geo.h"
 #include "chart/orbit_batch.h"
 #include "chart/orbit_position.h"
@@ -23,14 +25,15 @@ std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements,
   std::array<Spherical, 4> helio;
   planets::PositionsInOrbits(orbits, helio, elements.kernel);
 
+  std::array<Spherical, 3> geo;
+  planets::GeocentricPlaces(std::span(helio).subspan(1), planets::ToEclipticVector(helio[0]), geo,
+                            elements.kernel);
   std::array<BodyPosition, 5> out{};
-  const planets::EclipticVector earth = planets::ToEclipticVector(helio[0]);
   out[1].helio_lon = helio[0].lon;
   for (int body = 2; body <= 4; ++body) {
     out[body].helio_lon = helio[body - 1].lon;
-    const Spherical geo = planets::HelioToGeo(helio[body - 1], earth);
-    out[body].geo_lon = geo.lon;
-    out[body].geo_lat = geo.lat;
+    out[body].geo_lon = geo[body - 2].lon;
+    out[body].geo_lat = geo[body - 2].lat;
   }
   return out;
 }

@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "chart/helio_to_geo.h"
 #include "chart/orbit_position.h"
 
 namespace kairotex::planets {
@@ -18,7 +19,13 @@ OrbitKernel FastestOrbitKernel();
 void PositionsInOrbits(std::span<const OrbitElements> orbits, std::span<Spherical> out,
                        OrbitKernel kernel);
 
-// The AVX2 path, for whole groups of four; call it only where the processor has AVX2.
+// out[i] = HelioToGeo(helio[i], earth): the planets as seen from one Earth.
+void GeocentricPlaces(std::span<const Spherical> helio, const EclipticVector& earth,
+                      std::span<Spherical> out, OrbitKernel kernel);
+
+// The AVX2 paths, for whole groups of four; call them only where the processor has AVX2.
 void PositionsInOrbitsAvx2(const OrbitElements* orbits, Spherical* out, size_t groups_of_four);
+void GeocentricPlacesAvx2(const Spherical* helio, const EclipticVector& earth, Spherical* out,
+                          size_t groups_of_four);
 
 }  // namespace kairotex::planets

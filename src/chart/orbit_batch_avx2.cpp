@@ -5,9 +5,6 @@
 
 #include "chart/angles.h"
 #include "chart/orbit_batch.h"
-
-#pragma GCC push_options
-#pragma GCC target("avx2")
 #include "chart/vector_math_avx2.h"
 
 namespace kairotex::planets {
@@ -16,19 +13,19 @@ namespace {
 using avx2::Lanes;
 using avx2::Splat;
 
-Lanes DegToRadLanes(Lanes degrees) {
+KAIROTEX_AVX2 Lanes DegToRadLanes(Lanes degrees) {
   return degrees * Splat(kProgramPi) / Splat(180.0);
 }
-Lanes RadToDegLanes(Lanes radians) {
+KAIROTEX_AVX2 Lanes RadToDegLanes(Lanes radians) {
   return radians * Splat(180.0) / Splat(kProgramPi);
 }
-Lanes Normalize360Lanes(Lanes degrees) {
+KAIROTEX_AVX2 Lanes Normalize360Lanes(Lanes degrees) {
   return degrees - Splat(360.0) * avx2::Floor(degrees / Splat(360.0));
 }
 
 // Newton's iteration from E = M; each lane stops at its own first correction
 // below 1e-7 degree (or its hundredth step), as the one-orbit solver does.
-Lanes SolveKeplerLanes(Lanes mean_anomaly, Lanes eccentricity) {
+KAIROTEX_AVX2 Lanes SolveKeplerLanes(Lanes mean_anomaly, Lanes eccentricity) {
   const Lanes e_degrees = eccentricity * Splat(180.0 / kProgramPi);
   Lanes e_anomaly = mean_anomaly;
   Lanes running = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
@@ -44,17 +41,18 @@ Lanes SolveKeplerLanes(Lanes mean_anomaly, Lanes eccentricity) {
   return e_anomaly;
 }
 
-// RectToSpherical's latitude and longitude, degrees, by its quadrant rule.
+// RectToSpherical's radius, latitude and longitude, degrees, by its quadrant rule.
 struct LonLat {
-  Lanes lon, lat;
+  Lanes lon, lat, radius;
 };
-LonLat DirectionOf(Lanes x, Lanes y, Lanes z) {
+KAIROTEX_AVX2 LonLat DirectionOf(Lanes x, Lanes y, Lanes z) {
   const Lanes zero = Splat(0.0);
   const Lanes rho = avx2::Sqrt(x * x + y * y);
   const Lanes on_axis = avx2::Equal(rho, zero);
   const Lanes pole = avx2::Select(avx2::Less(zero, z), Splat(90.0),
                                   avx2::Select(avx2::Less(z, zero), Splat(-90.0), zero));
   LonLat out;
+  out.radius = avx2::Sqrt(rho * rho + z * z);
   out.lat = avx2::Select(on_axis, pole, RadToDegLanes(avx2::ArcTan(z / rho)));
   const Lanes a = RadToDegLanes(avx2::ArcTan(y / avx2::Abs(x)));
   const Lanes east = _mm256_cmp_pd(x, zero, _CMP_GE_OQ);
@@ -65,11 +63,20 @@ LonLat DirectionOf(Lanes x, Lanes y, Lanes z) {
   return out;
 }
 
-Lanes Field(const OrbitElements* o, double OrbitElements::*field) {
+template <typename Record>
+KAIROTEX_AVX2 Lanes Field(const Record* o, double Record::*field) {
   return _mm256_set_pd(o[3].*field, o[2].*field, o[1].*field, o[0].*field);
 }
 
-void FourPositions(const OrbitElements* orbits, Spherical* out) {
+KAIROTEX_AVX2 void Store(Lanes radius, Lanes lon, Lanes lat, Spherical* out) {
+  alignas(32) double radii[4], lons[4], lats[4];
+  _mm256_store_pd(radii, radius);
+  _mm256_store_pd(lons, lon);
+  _mm256_store_pd(lats, lat);
+  for (int i = 0; i < 4; ++i) out[i] = Spherical{radii[i], lons[i], lats[i]};
+}
+
+KAIROTEX_AVX2 void FourPositions(const OrbitElements* orbits, Spherical* out) {
   const Lanes e = Field(orbits, &OrbitElements::eccentricity);
   const Lanes big_e = SolveKeplerLanes(Field(orbits, &OrbitElements::mean_anomaly), e);
   const Lanes one = Splat(1.0);
@@ -85,18 +92,33 @@ void FourPositions(const OrbitElements* orbits, Spherical* out) {
   const LonLat from_node = DirectionOf(u.cos, u.sin * incl.cos, u.sin * incl.sin);
   const Lanes lon = Normalize360Lanes(from_node.lon + Field(orbits, &OrbitElements::node));
 
-  alignas(32) double radii[4], lons[4], lats[4];
-  _mm256_store_pd(radii, radius);
-  _mm256_store_pd(lons, lon);
-  _mm256_store_pd(lats, from_node.lat);
-  for (int i = 0; i < 4; ++i) out[i] = Spherical{radii[i], lons[i], lats[i]};
+  Store(radius, lon, from_node.lat, out);
+}
+
+// ToEclipticVector of each planet less the Earth's vector, turned back to
+// radius, longitude and latitude: HelioToGeo lane by lane.
+KAIROTEX_AVX2 void FourGeocentric(const Spherical* helio, const EclipticVector& earth,
+                                  Spherical* out) {
+  const Lanes radius = Field(helio, &Spherical::radius);
+  const avx2::SinCos lat = avx2::SinCosOf(DegToRadLanes(Field(helio, &Spherical::lat)));
+  const avx2::SinCos lon = avx2::SinCosOf(DegToRadLanes(Field(helio, &Spherical::lon)));
+  const Lanes in_plane = radius * lat.cos;
+  const LonLat geo =
+      DirectionOf(in_plane * lon.cos - Splat(earth.x), in_plane * lon.sin - Splat(earth.y),
+                  radius * lat.sin - Splat(earth.z));
+  Store(geo.radius, geo.lon, geo.lat, out);
 }
 
 }  // namespace
 
-void PositionsInOrbitsAvx2(const OrbitElements* orbits, Spherical* out, size_t groups_of_four) {
+KAIROTEX_AVX2 void GeocentricPlacesAvx2(const Spherical* helio, const EclipticVector& earth,
+                                        Spherical* out, size_t groups_of_four) {
+  for (size_t g = 0; g < groups_of_four; ++g) FourGeocentric(helio + 4 * g, earth, out + 4 * g);
+}
+
+KAIROTEX_AVX2 void PositionsInOrbitsAvx2(const OrbitElements* orbits, Spherical* out,
+                                         size_t groups_of_four) {
   for (size_t g = 0; g < groups_of_four; ++g) FourPositions(orbits + 4 * g, out + 4 * g);
 }
 
 }  // namespace kairotex::planets
-#pragma GCC pop_options

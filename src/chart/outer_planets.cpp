@@ -124,13 +124,15 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
   helio.back() = perturbations.pluto;
   helio.back().radius *= planets::kKmPerAu;
 
+  std::array<Spherical, std::size(kLoopBodies) - 1> geo_places;
+  planets::GeocentricPlaces(std::span(helio).subspan(1), planets::ToEclipticVector(helio[0]),
+                            geo_places, elements.kernel);
   std::array<BodyPosition, 10> out{};
-  const planets::EclipticVector earth = planets::ToEclipticVector(helio[0]);
   out[kEarth].helio_lon = helio[0].lon;
   for (size_t k = 1; k < std::size(kLoopBodies); ++k) {
     const int body = kLoopBodies[k];
     out[body].helio_lon = helio[k].lon;
-    const Spherical geo = planets::HelioToGeo(helio[k], earth);
+    const Spherical& geo = geo_places[k - 1];
     double lon = geo.lon + perturbations.corrections[body].longitude;
     if (body == kPluto) {
       lon += PlutoEquinoxShift(julian_day_number);

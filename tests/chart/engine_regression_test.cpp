@@ -140,7 +140,7 @@ struct CastChart {
   std::string messages;  // what casting showed, one message a line
 };
 
-CastChart Cast(const Case& c) {
+CastChart Cast(const Case& c, planets::OrbitKernel kernel) {
   ChartSettings settings = ChartSettings::ForHouseSystem(c.combination.system);
   settings.HelioChart = c.combination.kind == 1;
   settings.DeclinationChart = c.combination.kind == 2;
@@ -149,7 +149,9 @@ CastChart Cast(const Case& c) {
   options[123] = static_cast<float>(c.combination.zodiac);
   RecordingMessages messages;
   const FixedClock clock({2026, 12, 6, 10, 49, 30}, 5);
-  const ChartContext context{options, p.tables, p.elements,   p.regional,
+  OrbitalElements elements = p.elements;
+  elements.kernel = kernel;
+  const ChartContext context{options, p.tables, elements,     p.regional,
                              clock,   messages, p.program_dir};
   CastChart cast;
   CalculateChart(cast.state, *c.election, settings, context);
@@ -629,7 +631,13 @@ GoldenFile ReadGolden(const std::string& text, const std::string& file = "engine
   return GoldenReader(file).Read(text);
 }
 
-TEST(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
+// On the plain path and on the fastest this processor has.
+class EngineRegression : public ::testing::TestWithParam<planets::OrbitKernel> {};
+
+TEST_P(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
+  if (GetParam() != planets::OrbitKernel::kPlain && GetParam() != planets::FastestOrbitKernel()) {
+    GTEST_SKIP() << "this processor lacks the path";
+  }
   const std::vector<Case> cases = AllCases();
   std::vector<const Case*> stored;
   for (const Case& c : cases) {
@@ -638,7 +646,7 @@ TEST(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
   const std::string path = GoldenPath();
   std::vector<Record> casts(stored.size());  // cast on demand, once
   const auto record = [&](size_t i) -> const Record& {
-    if (casts[i].empty()) casts[i] = RecordOf(Cast(*stored[i]));
+    if (casts[i].empty()) casts[i] = RecordOf(Cast(*stored[i], GetParam()));
     return casts[i];
   };
   if (UpdateRequested()) {
@@ -673,6 +681,12 @@ TEST(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
   // draw, but most moments are cast.
   EXPECT_GT(stored.size(), cases.size() * 2 / 3);
 }
+INSTANTIATE_TEST_SUITE_P(Paths, EngineRegression,
+                         ::testing::Values(planets::OrbitKernel::kPlain,
+                                           planets::OrbitKernel::kAvx2),
+                         [](const auto& info) {
+                           return info.param == planets::OrbitKernel::kPlain ? "Plain" : "Avx2";
+                         });
 
 }  // namespace
 }  // namespace kairotex::test

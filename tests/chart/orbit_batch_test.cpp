@@ -1,4 +1,5 @@
-// The vector path of the orbits against the plain one, orbit by orbit.
+// The vector path of the orbits and of the geocentric places against the
+// plain one, planet by planet.
 #include "chart/orbit_batch.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,20 @@ TEST(OrbitBatch, VectorPathAgreesWithThePlainPathOrbitByOrbit) {
     EXPECT_NEAR(vector[i].radius / plain[i].radius, 1.0, 1e-14) << i;
     EXPECT_GE(vector[i].lon, 0.0);
     EXPECT_LT(vector[i].lon, 360.0);
+  }
+
+  // The same places seen from an Earth, and from the Sun's centre, where
+  // the directions are the places themselves.
+  for (const EclipticVector& earth : {EclipticVector{1.2e8, -9.1e7, 3.0e3}, EclipticVector{}}) {
+    std::vector<Spherical> plain_geo(plain.size()), vector_geo(plain.size());
+    GeocentricPlaces(plain, earth, plain_geo, OrbitKernel::kPlain);
+    GeocentricPlaces(plain, earth, vector_geo, OrbitKernel::kAvx2);
+    for (size_t i = 0; i < plain.size(); ++i) {
+      ASSERT_EQ(plain_geo[i].lon, HelioToGeo(plain[i], earth).lon) << i;
+      EXPECT_NEAR(Wrap180(vector_geo[i].lon - plain_geo[i].lon), 0.0, 1e-12) << i;
+      EXPECT_NEAR(vector_geo[i].lat, plain_geo[i].lat, 1e-12) << i;
+      EXPECT_NEAR(vector_geo[i].radius / plain_geo[i].radius, 1.0, 1e-14) << i;
+    }
   }
 }
 
