@@ -159,7 +159,7 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
 
   s.TrueNode = -100;
   ComputeTimeAndAngles(s);
-  ComputeHouseCusps(s);
+  ComputeHouseCusps(s, c.elements.path);
   for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = s.CuspWheel[k];
   ComputePlanets(s, c.elements, settings.ElectionsRunning ? KnownBodies{} : known);
   FindHousePositions(s);

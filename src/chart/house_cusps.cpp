@@ -27,8 +27,9 @@ HouseCusps HousesForSystem(char letter, const HouseFrame& frame) {
   }
 }
 
-void ComputeHouseCusps(ChartState& s) {
+void ComputeHouseCusps(ChartState& s, EnginePath path) {
   HouseFrame frame;
+  frame.path = path;
   frame.ramc = s.Ramc;
   frame.obliquity = -s.NegObliquityRad;
   frame.latitude = ChartLatitudeRadians(s);

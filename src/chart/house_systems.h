@@ -6,15 +6,17 @@
 #include <array>
 
 #include "chart/chart_state.h"
+#include "chart/engine_path.h"
 
 namespace kairotex {
 
 struct HouseFrame {
-  double ramc = 0;       // radians
-  double obliquity = 0;  // radians
-  double latitude = 0;   // radians, negative south
-  double asc = 0;        // degrees
-  double mc = 0;         // degrees
+  double ramc = 0;                       // radians
+  double obliquity = 0;                  // radians
+  double latitude = 0;                   // radians, negative south
+  double asc = 0;                        // degrees
+  double mc = 0;                         // degrees
+  EnginePath path = EnginePath::kPlain;  // the code that iterates Placidus's cusps
 };
 
 using HouseCusps = std::array<double, 13>;  // index 0 unused
@@ -38,6 +40,6 @@ HouseCusps HousesForSystem(char letter, const HouseFrame& frame);
 
 // Fills CuspByHouse, CuspWheel (wheel order, normalized) and SiderealTimeText
 // for the chart's HouseSystemLetter.
-void ComputeHouseCusps(ChartState& state);
+void ComputeHouseCusps(ChartState& state, EnginePath path);
 
 }  // namespace kairotex

@@ -4,17 +4,11 @@
 
 #include "chart/angles.h"
 #include "chart/house_systems.h"
+#include "chart/placidus_cusps.h"
 
 namespace kairotex {
 
 namespace {
-
-// Where one intermediate cusp's iteration starts: the right ascension
-// alpha0 (radians), the share of the semi-arc, and above or below the horizon.
-struct CuspStart {
-  double alpha0, divisor;
-  bool upper_side;
-};
 
 // The settled right ascension's ecliptic longitude, degrees.
 double LongitudeOfCusp(double alpha, const HouseFrame& frame) {
@@ -28,9 +22,9 @@ double LongitudeOfCusp(double alpha, const HouseFrame& frame) {
 // radian, at most 100 rounds): each round of one is
 // independent of the others', so the processor overlaps them. Each cusp
 // stops on its own rule, so each ends exactly where it would alone.
-template <size_t N>
-std::array<double, N> PlacidusCusps(const std::array<CuspStart, N>& starts,
-                                    const HouseFrame& frame) {
+std::array<double, 4> PlacidusCusps(const PlacidusStarts& starts, const HouseFrame& frame) {
+  if (frame.path == EnginePath::kAvx2) return PlacidusCuspsAvx2(starts, frame);
+  constexpr size_t N = 4;
   // A latitude of exactly 0 would make the semi-arc undefined.
   const double latitude = frame.latitude == 0.0 ? 1e-05 : frame.latitude;
   const double k = std::tan(frame.obliquity) * std::tan(latitude);
@@ -66,11 +60,11 @@ HouseCusps PlacidusHouses(const HouseFrame& frame) {
   const double r = frame.ramc;
   c[4] = Normalize360(frame.mc + 180.0);
   c[1] = frame.asc;
-  const std::array<double, 4> cusps = PlacidusCusps<4>({{{r + DegToRad(30.0), 3.0, true},
-                                                         {r + DegToRad(60.0), 1.5, true},
-                                                         {r + DegToRad(120.0), 1.5, false},
-                                                         {r + DegToRad(150.0), 3.0, false}}},
-                                                       frame);
+  const std::array<double, 4> cusps = PlacidusCusps({{{r + DegToRad(30.0), 3.0, true},
+                                                      {r + DegToRad(60.0), 1.5, true},
+                                                      {r + DegToRad(120.0), 1.5, false},
+                                                      {r + DegToRad(150.0), 3.0, false}}},
+                                                    frame);
   c[5] = cusps[0] + 180.0;
   c[6] = cusps[1] + 180.0;
   c[2] = cusps[2];

@@ -23,11 +23,11 @@ std::array<BodyPosition, 5> ComputeInnerPlanets(const OrbitalElements& elements,
     orbit.mean_anomaly = el.mean_anomaly0 + el.mean_anomaly1 * t;
   }
   std::array<Spherical, 4> helio;
-  planets::PositionsInOrbits(orbits, helio, elements.kernel);
+  planets::PositionsInOrbits(orbits, helio, elements.path);
 
   std::array<Spherical, 3> geo;
   planets::GeocentricPlaces(std::span(helio).subspan(1), planets::ToEclipticVector(helio[0]), geo,
-                            elements.kernel);
+                            elements.path);
   std::array<BodyPosition, 5> out{};
   out[1].helio_lon = helio[0].lon;
   for (int body = 2; body <= 4; ++body) {

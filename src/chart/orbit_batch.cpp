@@ -5,10 +5,6 @@
 
 namespace kairotex::planets {
 
-OrbitKernel FastestOrbitKernel() {
-  return __builtin_cpu_supports("avx2") ? OrbitKernel::kAvx2 : OrbitKernel::kPlain;
-}
-
 namespace {
 
 // Whole groups of four by the AVX2 path, and the last few as one group padded
@@ -31,16 +27,16 @@ size_t InGroupsOfFour(std::span<const In> in, std::span<Spherical> out, Group&& 
 }  // namespace
 
 void PositionsInOrbits(std::span<const OrbitElements> orbits, std::span<Spherical> out,
-                       OrbitKernel kernel) {
+                       EnginePath path) {
   size_t done = 0;
-  if (kernel == OrbitKernel::kAvx2) done = InGroupsOfFour(orbits, out, PositionsInOrbitsAvx2);
+  if (path == EnginePath::kAvx2) done = InGroupsOfFour(orbits, out, PositionsInOrbitsAvx2);
   for (size_t i = done; i < orbits.size(); ++i) out[i] = PositionInOrbit(orbits[i]);
 }
 
 void GeocentricPlaces(std::span<const Spherical> helio, const EclipticVector& earth,
-                      std::span<Spherical> out, OrbitKernel kernel) {
+                      std::span<Spherical> out, EnginePath path) {
   size_t done = 0;
-  if (kernel == OrbitKernel::kAvx2) {
+  if (path == EnginePath::kAvx2) {
     done = InGroupsOfFour(helio, out, [&earth](const Spherical* in, Spherical* to, size_t groups) {
       GeocentricPlacesAvx2(in, earth, to, groups);
     });

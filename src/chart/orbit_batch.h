@@ -5,23 +5,19 @@
 
 #include <span>
 
+#include "chart/engine_path.h"
 #include "chart/helio_to_geo.h"
 #include "chart/orbit_position.h"
 
 namespace kairotex::planets {
 
-enum class OrbitKernel { kPlain, kAvx2 };
-
-// The fastest path this processor runs.
-OrbitKernel FastestOrbitKernel();
-
 // out[i] = PositionInOrbit(orbits[i]); the spans are of one length.
 void PositionsInOrbits(std::span<const OrbitElements> orbits, std::span<Spherical> out,
-                       OrbitKernel kernel);
+                       EnginePath path);
 
 // out[i] = HelioToGeo(helio[i], earth): the planets as seen from one Earth.
 void GeocentricPlaces(std::span<const Spherical> helio, const EclipticVector& earth,
-                      std::span<Spherical> out, OrbitKernel kernel);
+                      std::span<Spherical> out, EnginePath path);
 
 // The AVX2 paths, for whole groups of four; call them only where the processor has AVX2.
 void PositionsInOrbitsAvx2(const OrbitElements* orbits, Spherical* out, size_t groups_of_four);

@@ -15,7 +15,7 @@ OrbitalElements InitOrbitalElements() {
   el.outer[7] = planets::kOuterUranus;
   el.outer[8] = planets::kOuterNeptune;
   el.outer[9] = planets::kOuterPluto;
-  el.kernel = planets::FastestOrbitKernel();
+  el.path = FastestEnginePath();
   return el;
 }
 

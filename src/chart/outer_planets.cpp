@@ -120,13 +120,13 @@ std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements
     orbit.mean_anomaly = m.mean_anomaly;
   }
   std::array<Spherical, std::size(kLoopBodies)> helio;
-  planets::PositionsInOrbits(orbits, std::span(helio).first(orbits.size()), elements.kernel);
+  planets::PositionsInOrbits(orbits, std::span(helio).first(orbits.size()), elements.path);
   helio.back() = perturbations.pluto;
   helio.back().radius *= planets::kKmPerAu;
 
   std::array<Spherical, std::size(kLoopBodies) - 1> geo_places;
   planets::GeocentricPlaces(std::span(helio).subspan(1), planets::ToEclipticVector(helio[0]),
-                            geo_places, elements.kernel);
+                            geo_places, elements.path);
   std::array<BodyPosition, 10> out{};
   out[kEarth].helio_lon = helio[0].lon;
   for (size_t k = 1; k < std::size(kLoopBodies); ++k) {

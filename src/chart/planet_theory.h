@@ -5,7 +5,7 @@
 #include <array>
 
 #include "chart/angles.h"
-#include "chart/orbit_batch.h"
+#include "chart/engine_path.h"
 #include "chart/outer_perturbations.h"
 
 namespace kairotex {
@@ -22,7 +22,7 @@ struct OuterElements {  // cubic in centuries from 1900 January 0.5
 struct OrbitalElements {
   std::array<InnerElements, 5> inner;   // [1] Earth, [2] Mercury, [3] Venus, [4] Mars
   std::array<OuterElements, 10> outer;  // [1] Earth (Sun's table), [5] Jupiter .. [9] Pluto
-  planets::OrbitKernel kernel = planets::OrbitKernel::kPlain;  // the fastest, at start-up
+  EnginePath path = EnginePath::kPlain;  // the fastest, at start-up
 };
 OrbitalElements InitOrbitalElements();
 

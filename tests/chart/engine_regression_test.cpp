@@ -140,7 +140,7 @@ struct CastChart {
   std::string messages;  // what casting showed, one message a line
 };
 
-CastChart Cast(const Case& c, planets::OrbitKernel kernel) {
+CastChart Cast(const Case& c, EnginePath path) {
   ChartSettings settings = ChartSettings::ForHouseSystem(c.combination.system);
   settings.HelioChart = c.combination.kind == 1;
   settings.DeclinationChart = c.combination.kind == 2;
@@ -150,7 +150,7 @@ CastChart Cast(const Case& c, planets::OrbitKernel kernel) {
   RecordingMessages messages;
   const FixedClock clock({2026, 12, 6, 10, 49, 30}, 5);
   OrbitalElements elements = p.elements;
-  elements.kernel = kernel;
+  elements.path = path;
   const ChartContext context{options, p.tables, elements,     p.regional,
                              clock,   messages, p.program_dir};
   CastChart cast;
@@ -632,10 +632,10 @@ GoldenFile ReadGolden(const std::string& text, const std::string& file = "engine
 }
 
 // On the plain path and on the fastest this processor has.
-class EngineRegression : public ::testing::TestWithParam<planets::OrbitKernel> {};
+class EngineRegression : public ::testing::TestWithParam<EnginePath> {};
 
 TEST_P(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
-  if (GetParam() != planets::OrbitKernel::kPlain && GetParam() != planets::FastestOrbitKernel()) {
+  if (GetParam() != EnginePath::kPlain && GetParam() != FastestEnginePath()) {
     GTEST_SKIP() << "this processor lacks the path";
   }
   const std::vector<Case> cases = AllCases();
@@ -682,10 +682,10 @@ TEST_P(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
   EXPECT_GT(stored.size(), cases.size() * 2 / 3);
 }
 INSTANTIATE_TEST_SUITE_P(Paths, EngineRegression,
-                         ::testing::Values(planets::OrbitKernel::kPlain,
-                                           planets::OrbitKernel::kAvx2),
+                         ::testing::Values(EnginePath::kPlain,
+                                           EnginePath::kAvx2),
                          [](const auto& info) {
-                           return info.param == planets::OrbitKernel::kPlain ? "Plain" : "Avx2";
+                           return info.param == EnginePath::kPlain ? "Plain" : "Avx2";
                          });
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The vector path of the orbits and of the geocentric places against the
-// plain one, planet by planet.
+// The vector path of the orbits, the geocentric places and Placidus's cusps
+// against the plain one, value by value.
 #include "chart/orbit_batch.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/angles.h"
+#include "chart/house_systems.h"
 
 namespace kairotex::planets {
 namespace {
@@ -39,12 +40,16 @@ std::vector<OrbitElements> TestOrbits() {
   return orbits;
 }
 
-TEST(OrbitBatch, VectorPathAgreesWithThePlainPathOrbitByOrbit) {
-  if (FastestOrbitKernel() != OrbitKernel::kAvx2) GTEST_SKIP() << "this processor has no AVX2";
+bool HasAvx2() {
+  return FastestEnginePath() == EnginePath::kAvx2;
+}
+
+TEST(EnginePaths, OrbitsAndGeocentricPlacesAgreePlanetByPlanet) {
+  if (!HasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
   const std::vector<OrbitElements> orbits = TestOrbits();
   std::vector<Spherical> plain(orbits.size()), vector(orbits.size());
-  PositionsInOrbits(orbits, plain, OrbitKernel::kPlain);
-  PositionsInOrbits(orbits, vector, OrbitKernel::kAvx2);
+  PositionsInOrbits(orbits, plain, EnginePath::kPlain);
+  PositionsInOrbits(orbits, vector, EnginePath::kAvx2);
   for (size_t i = 0; i < orbits.size(); ++i) {
     ASSERT_EQ(plain[i].lon, PositionInOrbit(orbits[i]).lon) << i;
     // A longitude by the quadrant rule may sit on either side of 0 Aries.
@@ -59,13 +64,34 @@ TEST(OrbitBatch, VectorPathAgreesWithThePlainPathOrbitByOrbit) {
   // the directions are the places themselves.
   for (const EclipticVector& earth : {EclipticVector{1.2e8, -9.1e7, 3.0e3}, EclipticVector{}}) {
     std::vector<Spherical> plain_geo(plain.size()), vector_geo(plain.size());
-    GeocentricPlaces(plain, earth, plain_geo, OrbitKernel::kPlain);
-    GeocentricPlaces(plain, earth, vector_geo, OrbitKernel::kAvx2);
+    GeocentricPlaces(plain, earth, plain_geo, EnginePath::kPlain);
+    GeocentricPlaces(plain, earth, vector_geo, EnginePath::kAvx2);
     for (size_t i = 0; i < plain.size(); ++i) {
       ASSERT_EQ(plain_geo[i].lon, HelioToGeo(plain[i], earth).lon) << i;
       EXPECT_NEAR(Wrap180(vector_geo[i].lon - plain_geo[i].lon), 0.0, 1e-12) << i;
       EXPECT_NEAR(vector_geo[i].lat, plain_geo[i].lat, 1e-12) << i;
       EXPECT_NEAR(vector_geo[i].radius / plain_geo[i].radius, 1.0, 1e-14) << i;
+    }
+  }
+}
+
+// Every sidereal time at latitudes from the equator (where the frame takes
+// 1e-5) to the polar circles, north and south.
+TEST(EnginePaths, PlacidusCuspsAgreeOnEveryFrame) {
+  if (!HasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+  for (double latitude : {0.0, 0.3, 23.0, 40.75, -33.9, 51.5, 60.0, 66.0, -66.0}) {
+    for (double ramc = 0.0; ramc < 360.0; ramc += 7.3) {
+      HouseFrame frame;
+      frame.ramc = DegToRad(ramc);
+      frame.obliquity = DegToRad(23.4392911);
+      frame.latitude = DegToRad(latitude);
+      const HouseCusps plain = PlacidusHouses(frame);
+      frame.path = EnginePath::kAvx2;
+      const HouseCusps vector = PlacidusHouses(frame);
+      for (int k = 1; k <= 12; ++k) {
+        EXPECT_NEAR(Wrap180(vector[k] - plain[k]), 0.0, 1e-12)
+            << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << k;
+      }
     }
   }
 }
