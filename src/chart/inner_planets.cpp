@@ -1,7 +1,7 @@
 #include <span>
 
+#include "chart/engine_batch.h"
 #include "chart/helio_to_geo.h"
-#include "chart/orbit_batch.h"
 #include "chart/orbit_position.h"
 #include "chart/planet_theory.h"
 

@@ -1,8 +1,8 @@
 #include <iterator>
 #include <span>
 
+#include "chart/engine_batch.h"
 #include "chart/helio_to_geo.h"
-#include "chart/orbit_batch.h"
 #include "chart/orbit_position.h"
 #include "chart/outer_perturbations.h"
 #include "chart/planet_theory.h"

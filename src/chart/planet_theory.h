@@ -20,8 +20,8 @@ struct OuterElements {  // cubic in centuries from 1900 January 0.5
   std::array<double, 4> e, incl, arg_perihelion, node;
 };
 struct OrbitalElements {
-  std::array<InnerElements, 5> inner;   // [1] Earth, [2] Mercury, [3] Venus, [4] Mars
-  std::array<OuterElements, 10> outer;  // [1] Earth (Sun's table), [5] Jupiter .. [9] Pluto
+  std::array<InnerElements, 5> inner;    // [1] Earth, [2] Mercury, [3] Venus, [4] Mars
+  std::array<OuterElements, 10> outer;   // [1] Earth (Sun's table), [5] Jupiter .. [9] Pluto
   EnginePath path = EnginePath::kPlain;  // the fastest, at start-up
 };
 OrbitalElements InitOrbitalElements();

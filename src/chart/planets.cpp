@@ -1,8 +1,10 @@
 #include "chart/planets.h"
 
 #include <cmath>
+#include <span>
 
 #include "chart/angles.h"
+#include "chart/engine_batch.h"
 #include "chart/moon_theory.h"
 #include "chart/sun_theory.h"
 
@@ -129,9 +131,10 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
     if (a > b) s.RetroFlags[i - 1] = 'R';
   }
 
-  for (int i = kSun; i <= kMoon; ++i) {
-    s.DeclWork[i] = EclipticToDeclination(s.ObjectPos[i], s.ObjectLat[i], s.ObliquityDeg);
-  }
+  constexpr size_t kBodies = kMoon - kSun + 1;
+  planets::DeclinationsOf(std::span(s.ObjectPos).subspan(kSun, kBodies),
+                          std::span(s.ObjectLat).subspan(kSun, kBodies), s.ObliquityDeg,
+                          std::span(s.DeclWork).subspan(kSun, kBodies), elements.path);
 }
 
 }  // namespace kairotex

@@ -1,7 +1,5 @@
-// The vector path of the orbits, the geocentric places and Placidus's cusps
-// against the plain one, value by value.
-#include "chart/orbit_batch.h"
-
+// The vector path of the orbits, the geocentric places, the declinations and
+// Placidus's cusps against the plain one, value by value.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +7,7 @@
 #include <vector>
 
 #include "chart/angles.h"
+#include "chart/engine_batch.h"
 #include "chart/house_systems.h"
 
 namespace kairotex::planets {
@@ -71,6 +70,27 @@ TEST(EnginePaths, OrbitsAndGeocentricPlacesAgreePlanetByPlanet) {
       EXPECT_NEAR(Wrap180(vector_geo[i].lon - plain_geo[i].lon), 0.0, 1e-12) << i;
       EXPECT_NEAR(vector_geo[i].lat, plain_geo[i].lat, 1e-12) << i;
       EXPECT_NEAR(vector_geo[i].radius / plain_geo[i].radius, 1.0, 1e-14) << i;
+    }
+  }
+}
+
+// Declinations of points all round the ecliptic, off it and at its poles.
+TEST(EnginePaths, DeclinationsAgreePointByPoint) {
+  if (!HasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::vector<double> lon, lat;
+  for (int i = 0; i < 4001; ++i) {
+    lon.push_back(unit(rng) * 360.0);
+    lat.push_back(i % 50 == 0 ? 90.0 * (i % 100 == 0 ? 1 : -1) : unit(rng) * 16.0 - 8.0);
+  }
+  for (double obliquity : {23.4392911, 0.0, 24.2}) {
+    std::vector<double> plain(lon.size()), vector(lon.size());
+    DeclinationsOf(lon, lat, obliquity, plain, EnginePath::kPlain);
+    DeclinationsOf(lon, lat, obliquity, vector, EnginePath::kAvx2);
+    for (size_t i = 0; i < lon.size(); ++i) {
+      ASSERT_EQ(plain[i], EclipticToDeclination(lon[i], lat[i], obliquity)) << i;
+      EXPECT_NEAR(vector[i], plain[i], 1e-12) << lon[i] << " " << lat[i] << " " << obliquity;
     }
   }
 }

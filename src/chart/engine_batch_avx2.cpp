@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "chart/angles.h"
-#include "chart/orbit_batch.h"
+#include "chart/engine_batch.h"
 #include "chart/vector_math_avx2.h"
 
 namespace kairotex::planets {
@@ -109,7 +109,26 @@ KAIROTEX_AVX2 void FourGeocentric(const Spherical* helio, const EclipticVector& 
   Store(geo.radius, geo.lon, geo.lat, out);
 }
 
+// EclipticToDeclination lane by lane: the ecliptic direction turned about
+// the equinox by the obliquity, and its latitude above the equator.
+KAIROTEX_AVX2 Lanes FourDeclinations(const double* lon, const double* lat, const avx2::SinCos& e) {
+  const avx2::SinCos l = avx2::SinCosOf(DegToRadLanes(_mm256_loadu_pd(lon)));
+  const avx2::SinCos b = avx2::SinCosOf(DegToRadLanes(_mm256_loadu_pd(lat)));
+  const Lanes x = b.cos * l.cos;
+  const Lanes y = b.cos * l.sin * e.cos - b.sin * e.sin;
+  const Lanes z = b.cos * l.sin * e.sin + b.sin * e.cos;
+  return DirectionOf(x, y, z).lat;
+}
+
 }  // namespace
+
+KAIROTEX_AVX2 void DeclinationsAvx2(const double* lon, const double* lat, double obliquity_deg,
+                                    double* out, size_t groups_of_four) {
+  const avx2::SinCos e = avx2::SinCosOf(DegToRadLanes(Splat(obliquity_deg)));
+  for (size_t g = 0; g < groups_of_four; ++g) {
+    _mm256_storeu_pd(out + 4 * g, FourDeclinations(lon + 4 * g, lat + 4 * g, e));
+  }
+}
 
 KAIROTEX_AVX2 void GeocentricPlacesAvx2(const Spherical* helio, const EclipticVector& earth,
                                         Spherical* out, size_t groups_of_four) {

@@ -1,4 +1,4 @@
-#include "chart/orbit_batch.h"
+#include "chart/engine_batch.h"
 
 #include <algorithm>
 #include <array>
@@ -42,6 +42,29 @@ void GeocentricPlaces(std::span<const Spherical> helio, const EclipticVector& ea
     });
   }
   for (size_t i = done; i < helio.size(); ++i) out[i] = HelioToGeo(helio[i], earth);
+}
+
+void DeclinationsOf(std::span<const double> lon, std::span<const double> lat, double obliquity_deg,
+                    std::span<double> out, EnginePath path) {
+  size_t done = 0;
+  if (path == EnginePath::kAvx2) {
+    const size_t whole = lon.size() / 4;
+    DeclinationsAvx2(lon.data(), lat.data(), obliquity_deg, out.data(), whole);
+    done = whole * 4;
+    if (done < lon.size()) {
+      std::array<double, 4> lons, lats, results;
+      for (size_t i = 0; i < 4; ++i) {
+        lons[i] = lon[std::min(done + i, lon.size() - 1)];
+        lats[i] = lat[std::min(done + i, lon.size() - 1)];
+      }
+      DeclinationsAvx2(lons.data(), lats.data(), obliquity_deg, results.data(), 1);
+      std::copy_n(results.begin(), lon.size() - done, out.begin() + static_cast<long>(done));
+      done = lon.size();
+    }
+  }
+  for (size_t i = done; i < lon.size(); ++i) {
+    out[i] = EclipticToDeclination(lon[i], lat[i], obliquity_deg);
+  }
 }
 
 }  // namespace kairotex::planets
