@@ -15,10 +15,10 @@ ElementCorrections PerturbJupiter(const OuterArguments& args) {
   h.Set(Angle::kQ, args.q);
   h.Set(Angle::kZeta, args.zeta);
   ElementCorrections c;
-  c.mean_lon = SumSeries(jupiter_terms::kMeanLongitude, args.u, h);
-  c.perihelion = SumSeries(jupiter_terms::kPerihelion, args.u, h);
-  c.eccentricity = SumSeries(jupiter_terms::kEccentricity, args.u, h) * 1e-7;
-  c.semi_major_axis = SumSeries(jupiter_terms::kSemiMajorAxis, args.u, h) * 1e-6;
+  c.mean_lon = SumSeries<jupiter_terms::kMeanLongitude>(args.u, h);
+  c.perihelion = SumSeries<jupiter_terms::kPerihelion>(args.u, h);
+  c.eccentricity = SumSeries<jupiter_terms::kEccentricity>(args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries<jupiter_terms::kSemiMajorAxis>(args.u, h) * 1e-6;
   return c;
 }
 

@@ -17,11 +17,11 @@ ElementCorrections PerturbNeptune(const OuterArguments& args) {
   h.Set(Angle::kEta, args.g - args.q);
   h.Set(Angle::kTheta, args.g - args.s);
   ElementCorrections c;
-  c.mean_lon = SumSeries(neptune_terms::kMeanLongitude, args.u, h);
-  c.perihelion = SumSeries(neptune_terms::kPerihelion, args.u, h);
-  c.eccentricity = SumSeries(neptune_terms::kEccentricity, args.u, h) * 1e-7;
-  c.semi_major_axis = SumSeries(neptune_terms::kSemiMajorAxis, args.u, h) * 1e-6;
-  c.longitude = SumSeries(neptune_terms::kLongitude, args.u, h);
+  c.mean_lon = SumSeries<neptune_terms::kMeanLongitude>(args.u, h);
+  c.perihelion = SumSeries<neptune_terms::kPerihelion>(args.u, h);
+  c.eccentricity = SumSeries<neptune_terms::kEccentricity>(args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries<neptune_terms::kSemiMajorAxis>(args.u, h) * 1e-6;
+  c.longitude = SumSeries<neptune_terms::kLongitude>(args.u, h);
   return c;
 }
 

@@ -1,24 +1,24 @@
 #include "chart/perturbation_series.h"
 
-#include "chart/angles.h"
-
 namespace kairotex::planets {
 namespace {
 
-// Without a branch on the kind of factor, which the tables mix at random: a
-// factor of one has no multiples, whose rotation is exactly (1, 0).
-double Evaluate(const Factor& f, const AngleHarmonics& h) {
-  const Rotation r = h.Of(f);
-  const double parts[2] = {r.cos, r.sin};
-  return parts[f.trig == Trig::kSin];
+// The sine or the cosine of the sum of two angles, as the rotation product
+// gives it: a factor of one is the product of two zero rotations, (1, 0).
+double Component(const Rotation& a, const Rotation& b, bool sine) {
+  const double cos = a.cos * b.cos - a.sin * b.sin;
+  const double sin = a.sin * b.cos + a.cos * b.sin;
+  return sine ? sin : cos;
 }
 
 }  // namespace
 
-double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles) {
+double SumSeries(std::span<const CompiledTerm> terms, double u, const AngleHarmonics& angles) {
+  const Rotation* r = angles.Flat();
   double sum = 0;
-  for (const SeriesTerm& t : terms) {
-    sum += (t.c0 + t.c1 * u + t.c2 * u * u) * Evaluate(t.f, angles) * Evaluate(t.g, angles);
+  for (const CompiledTerm& t : terms) {
+    sum += (t.c0 + t.c1 * u + t.c2 * u * u) * Component(r[t.f1], r[t.f2], t.f_sin) *
+           Component(r[t.g1], r[t.g2], t.g_sin);
   }
   return sum;
 }

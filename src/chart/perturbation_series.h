@@ -49,24 +49,62 @@ struct SeriesTerm {
 // The largest multiple of an argument in the perturbation series.
 inline constexpr int kSeriesReach = 5;
 
-// The multiples of the arguments a planet's series uses, computed once per moment.
+// The multiples of the arguments a planet's series uses, computed once per
+// moment, in one flat table: argument by argument, multiples -reach to reach.
 class AngleHarmonics {
  public:
-  // Gives an argument its value in degrees; arguments never set stand at 0.
-  void Set(Angle angle, double degrees) {
-    of_[static_cast<std::size_t>(angle)] = Harmonics(degrees, kSeriesReach);
-  }
-  Rotation Of(const Factor& f) const {
-    return of_[static_cast<std::size_t>(f.x1)][f.m1] * of_[static_cast<std::size_t>(f.x2)][f.m2];
+  static constexpr int kStride = 2 * kSeriesReach + 1;
+  static constexpr std::uint16_t IndexOf(Angle angle, int multiple) {
+    return static_cast<std::uint16_t>(static_cast<int>(angle) * kStride + kSeriesReach + multiple);
   }
 
+  // Gives an argument its value in degrees; arguments never set stand at 0.
+  void Set(Angle angle, double degrees) {
+    const Harmonics h(degrees, kSeriesReach);
+    for (int m = -kSeriesReach; m <= kSeriesReach; ++m) flat_[IndexOf(angle, m)] = h[m];
+  }
+  const Rotation* Flat() const { return flat_.data(); }
+
  private:
-  std::array<Harmonics, static_cast<std::size_t>(Angle::kCount)> of_;
+  std::array<Rotation, static_cast<std::size_t>(Angle::kCount) * kStride> flat_{};
 };
+
+// A term with its factors' rotations as places in the flat table, read
+// without decoding: trig(m1 x1 + m2 x2) is the rotation product of the two.
+struct CompiledTerm {
+  double c0 = 0, c1 = 0, c2 = 0;
+  std::uint16_t f1 = 0, f2 = 0, g1 = 0, g2 = 0;
+  bool f_sin = false, g_sin = false;
+};
+
+template <std::size_t N>
+constexpr std::array<CompiledTerm, N> CompileSeries(const std::array<SeriesTerm, N>& terms) {
+  std::array<CompiledTerm, N> out{};
+  for (std::size_t i = 0; i < N; ++i) {
+    const SeriesTerm& t = terms[i];
+    out[i] = {t.c0,
+              t.c1,
+              t.c2,
+              AngleHarmonics::IndexOf(t.f.x1, t.f.m1),
+              AngleHarmonics::IndexOf(t.f.x2, t.f.m2),
+              AngleHarmonics::IndexOf(t.g.x1, t.g.m1),
+              AngleHarmonics::IndexOf(t.g.x2, t.g.m2),
+              t.f.trig == Trig::kSin,
+              t.g.trig == Trig::kSin};
+  }
+  return out;
+}
 
 // Sum of the terms for the time argument u and the planet's arguments, in the
 // unit of the amplitudes.
-double SumSeries(std::span<const SeriesTerm> terms, double u, const AngleHarmonics& angles);
+double SumSeries(std::span<const CompiledTerm> terms, double u, const AngleHarmonics& angles);
+
+// The same for a table, compiled once.
+template <const auto& Terms>
+double SumSeries(double u, const AngleHarmonics& angles) {
+  static constexpr auto kCompiled = CompileSeries(Terms);
+  return SumSeries(std::span<const CompiledTerm>(kCompiled), u, angles);
+}
 
 // Whether every multiple of a series lies within the harmonics' reach, and
 // every factor of one has no multiples (its rotation is then exactly (1, 0)).

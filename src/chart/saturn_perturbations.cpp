@@ -16,10 +16,10 @@ ElementCorrections PerturbSaturn(const OuterArguments& args) {
   h.Set(Angle::kZeta, args.zeta);
   h.Set(Angle::kPsi, args.psi);
   ElementCorrections c;
-  c.mean_lon = SumSeries(saturn_terms::kMeanLongitude, args.u, h);
-  c.perihelion = SumSeries(saturn_terms::kPerihelion, args.u, h);
-  c.eccentricity = SumSeries(saturn_terms::kEccentricity, args.u, h) * 1e-7;
-  c.semi_major_axis = SumSeries(saturn_terms::kSemiMajorAxis, args.u, h) * 1e-6;
+  c.mean_lon = SumSeries<saturn_terms::kMeanLongitude>(args.u, h);
+  c.perihelion = SumSeries<saturn_terms::kPerihelion>(args.u, h);
+  c.eccentricity = SumSeries<saturn_terms::kEccentricity>(args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries<saturn_terms::kSemiMajorAxis>(args.u, h) * 1e-6;
   return c;
 }
 

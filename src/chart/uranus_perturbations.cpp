@@ -17,11 +17,11 @@ ElementCorrections PerturbUranus(const OuterArguments& args) {
   h.Set(Angle::kEta, args.s - args.q);
   h.Set(Angle::kTheta, args.g - args.s);
   ElementCorrections c;
-  c.mean_lon = SumSeries(uranus_terms::kMeanLongitude, args.u, h);
-  c.perihelion = SumSeries(uranus_terms::kPerihelion, args.u, h);
-  c.eccentricity = SumSeries(uranus_terms::kEccentricity, args.u, h) * 1e-7;
-  c.semi_major_axis = SumSeries(uranus_terms::kSemiMajorAxis, args.u, h) * 1e-6;
-  c.longitude = SumSeries(uranus_terms::kLongitude, args.u, h);
+  c.mean_lon = SumSeries<uranus_terms::kMeanLongitude>(args.u, h);
+  c.perihelion = SumSeries<uranus_terms::kPerihelion>(args.u, h);
+  c.eccentricity = SumSeries<uranus_terms::kEccentricity>(args.u, h) * 1e-7;
+  c.semi_major_axis = SumSeries<uranus_terms::kSemiMajorAxis>(args.u, h) * 1e-6;
+  c.longitude = SumSeries<uranus_terms::kLongitude>(args.u, h);
   return c;
 }
 
