@@ -15,9 +15,18 @@ struct ElementCorrections {
   double longitude = 0;        // degrees, added to the geocentric longitude
 };
 
-ElementCorrections PerturbJupiter(const OuterArguments& args);
-ElementCorrections PerturbSaturn(const OuterArguments& args);
-ElementCorrections PerturbUranus(const OuterArguments& args);
-ElementCorrections PerturbNeptune(const OuterArguments& args);
+// The corrections at the two moments of the arguments.
+struct TwoCorrections {
+  TwoMoments mean_lon{}, perihelion{}, eccentricity{}, semi_major_axis{}, longitude{};
+  ElementCorrections At(int lane) const {
+    return {mean_lon[lane], perihelion[lane], eccentricity[lane], semi_major_axis[lane],
+            longitude[lane]};
+  }
+};
+
+TwoCorrections PerturbJupiter(const OuterArguments& args);
+TwoCorrections PerturbSaturn(const OuterArguments& args);
+TwoCorrections PerturbUranus(const OuterArguments& args);
+TwoCorrections PerturbNeptune(const OuterArguments& args);
 
 }  // namespace kairotex::planets

@@ -2,7 +2,8 @@
 
 namespace kairotex::planets {
 
-OuterArguments ComputeOuterArguments(double t) {
+OuterArguments ComputeOuterArguments(double t1900, double other_t1900) {
+  const TwoMoments t = {t1900, other_t1900};
   OuterArguments a;
   a.u = t / 5.0 + 0.1;
   a.p = 237.47555 + 3034.9061 * t;

@@ -63,15 +63,34 @@ planets::ElementCorrections Mix(const planets::ElementCorrections& a,
           mix(a.longitude, b.longitude)};
 }
 
+// Jupiter's to Neptune's corrections at two moments, summed side by side.
+std::array<OuterPerturbations, 2> PerturbationsWithoutPluto(double t, double other_t) {
+  std::array<OuterPerturbations, 2> p;
+  const planets::OuterArguments args = planets::ComputeOuterArguments(t, other_t);
+  const planets::TwoCorrections jupiter = planets::PerturbJupiter(args);
+  const planets::TwoCorrections saturn = planets::PerturbSaturn(args);
+  const planets::TwoCorrections uranus = planets::PerturbUranus(args);
+  const planets::TwoCorrections neptune = planets::PerturbNeptune(args);
+  for (int lane = 0; lane < 2; ++lane) {
+    p[lane].corrections[kJupiter] = jupiter.At(lane);
+    p[lane].corrections[kSaturn] = saturn.At(lane);
+    p[lane].corrections[kUranus] = uranus.At(lane);
+    p[lane].corrections[kNeptune] = neptune.At(lane);
+  }
+  return p;
+}
+
 }  // namespace
 
+std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t, double other_t) {
+  std::array<OuterPerturbations, 2> p = PerturbationsWithoutPluto(t, other_t);
+  p[0].pluto = planets::ComputePlutoSeries(t);
+  p[1].pluto = planets::ComputePlutoSeries(other_t);
+  return p;
+}
+
 OuterPerturbations OuterPerturbationsAt(double t) {
-  OuterPerturbations p;
-  const planets::OuterArguments args = planets::ComputeOuterArguments(t);
-  p.corrections[kJupiter] = planets::PerturbJupiter(args);
-  p.corrections[kSaturn] = planets::PerturbSaturn(args);
-  p.corrections[kUranus] = planets::PerturbUranus(args);
-  p.corrections[kNeptune] = planets::PerturbNeptune(args);
+  OuterPerturbations p = PerturbationsWithoutPluto(t, t)[0];
   p.pluto = planets::ComputePlutoSeries(t);
   return p;
 }

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "chart/harmonics.h"
+#include "chart/outer_planet_arguments.h"
 
 namespace kairotex::planets {
 
@@ -49,8 +50,15 @@ struct SeriesTerm {
 // The largest multiple of an argument in the perturbation series.
 inline constexpr int kSeriesReach = 5;
 
+// A rotation at each of two moments.
+struct TwoRotations {
+  TwoMoments cos = {1.0, 1.0};
+  TwoMoments sin = {0.0, 0.0};
+};
+
 // The multiples of the arguments a planet's series uses, computed once per
-// moment, in one flat table: argument by argument, multiples -reach to reach.
+// pair of moments, in one flat table: argument by argument, multiples -reach
+// to reach.
 class AngleHarmonics {
  public:
   static constexpr int kStride = 2 * kSeriesReach + 1;
@@ -58,15 +66,18 @@ class AngleHarmonics {
     return static_cast<std::uint16_t>(static_cast<int>(angle) * kStride + kSeriesReach + multiple);
   }
 
-  // Gives an argument its value in degrees; arguments never set stand at 0.
-  void Set(Angle angle, double degrees) {
-    const Harmonics h(degrees, kSeriesReach);
-    for (int m = -kSeriesReach; m <= kSeriesReach; ++m) flat_[IndexOf(angle, m)] = h[m];
+  // Gives an argument its values in degrees; arguments never set stand at 0.
+  void Set(Angle angle, TwoMoments degrees) {
+    const Harmonics first(degrees[0], kSeriesReach), second(degrees[1], kSeriesReach);
+    for (int m = -kSeriesReach; m <= kSeriesReach; ++m) {
+      flat_[IndexOf(angle, m)] = {TwoMoments{first[m].cos, second[m].cos},
+                                  TwoMoments{first[m].sin, second[m].sin}};
+    }
   }
-  const Rotation* Flat() const { return flat_.data(); }
+  const TwoRotations* Flat() const { return flat_.data(); }
 
  private:
-  std::array<Rotation, static_cast<std::size_t>(Angle::kCount) * kStride> flat_{};
+  std::array<TwoRotations, static_cast<std::size_t>(Angle::kCount) * kStride> flat_{};
 };
 
 // A term with its factors' rotations as places in the flat table, read
@@ -96,12 +107,13 @@ constexpr std::array<CompiledTerm, N> CompileSeries(const std::array<SeriesTerm,
 }
 
 // Sum of the terms for the time argument u and the planet's arguments, in the
-// unit of the amplitudes.
-double SumSeries(std::span<const CompiledTerm> terms, double u, const AngleHarmonics& angles);
+// unit of the amplitudes, at both moments.
+TwoMoments SumSeries(std::span<const CompiledTerm> terms, TwoMoments u,
+                     const AngleHarmonics& angles);
 
 // The same for a table, compiled once.
 template <const auto& Terms>
-double SumSeries(double u, const AngleHarmonics& angles) {
+TwoMoments SumSeries(TwoMoments u, const AngleHarmonics& angles) {
   static constexpr auto kCompiled = CompileSeries(Terms);
   return SumSeries(std::span<const CompiledTerm>(kCompiled), u, angles);
 }

@@ -44,6 +44,8 @@ struct OuterPerturbations {
   Spherical pluto;                                            // heliocentric, AU, equinox of 1950
 };
 OuterPerturbations OuterPerturbationsAt(double t1900);
+// At two moments at once (a chart's moment and its next day), each as alone.
+std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t1900, double other_t1900);
 
 // The perturbations a fraction (0..1) of the way from `from` to `to`, two
 // moments at most hours apart; Pluto's longitude across 0 Aries as well.

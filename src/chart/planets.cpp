@@ -21,8 +21,11 @@ MeanSunAndNode NutationArguments(double t) {
           259.183275 - 1934.142008 * t + 0.002078 * t * t + 0.0000022 * t * t * t};
 }
 
+// The bodies at one moment; the outer planets' perturbations from the knots
+// of a scan, or as given, or else computed for the moment.
 BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t2000,
-                       double julian_day_number, PerturbationKnots* knots = nullptr) {
+                       double julian_day_number, PerturbationKnots* knots = nullptr,
+                       const OuterPerturbations* given = nullptr) {
   BodyPositions out;
   out.julian_day_number = julian_day_number;
   out.lon[kSun] = Normalize360(ComputeSun(t1900));
@@ -36,8 +39,9 @@ BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t20
     out.lat[body] = inner[body].geo_lat;
     out.helio[body] = inner[body].helio_lon;
   }
-  const auto outer = knots != nullptr
-                         ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900))
+  const auto outer =
+      knots != nullptr   ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900))
+      : given != nullptr ? ComputeOuterPlanets(elements, t1900, julian_day_number, *given)
                          : ComputeOuterPlanets(elements, t1900, julian_day_number);
   out.helio[1] = outer[1].helio_lon;  // the second Earth, of the 1900 table, is kept
   for (int body = kJupiter; body <= kPluto; ++body) {
@@ -101,8 +105,17 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
   const ChartClock clock{s.DayFraction, s.JulianDayNumber};
   const double t2000 = CenturiesFrom(2451545.0, clock);
 
-  const BodyPositions now =
-      known.now != nullptr ? *known.now : BodiesAt(elements, t, t2000, s.JulianDayNumber);
+  // Cast alone, the moment and the next day sum their perturbation series together.
+  std::array<OuterPerturbations, 2> perturbations;
+  if (known.now == nullptr && known.day_later == nullptr) {
+    perturbations = OuterPerturbationsAt(t, t + kOneDayInCenturies);
+  } else if (known.now == nullptr || known.day_later == nullptr) {
+    perturbations[known.now == nullptr ? 0 : 1] =
+        OuterPerturbationsAt(known.now == nullptr ? t : t + kOneDayInCenturies);
+  }
+  const BodyPositions now = known.now != nullptr ? *known.now
+                                                 : BodiesAt(elements, t, t2000, s.JulianDayNumber,
+                                                            nullptr, &perturbations[0]);
   for (int i = kSun; i <= kMoon; ++i) {
     s.ObjectPos[i] = now.lon[i];
     s.ObjectLat[i] = now.lat[i];
@@ -117,11 +130,12 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
   s.HelioLonWork[1] = now.helio[1];
   for (int i = kMercury; i <= kPluto; ++i) s.HelioLonWork[i] = now.helio[i];
 
-  const ObjectTable next = known.day_later != nullptr
-                               ? NextDayLongitudes(*known.day_later, s.JulianDayNumber)
-                               : BodiesAt(elements, t + kOneDayInCenturies,
-                                          t2000 + kOneDayInCenturies, s.JulianDayNumber)
-                                     .lon;
+  const ObjectTable next =
+      known.day_later != nullptr
+          ? NextDayLongitudes(*known.day_later, s.JulianDayNumber)
+          : BodiesAt(elements, t + kOneDayInCenturies, t2000 + kOneDayInCenturies,
+                     s.JulianDayNumber, nullptr, &perturbations[1])
+                .lon;
   for (int i = kSun; i <= kMoon; ++i) s.ObjectLonNextDay[i] = next[i];
 
   // Retrograde: the next day's longitude is smaller, taken the short way round 0 Aries.

@@ -8,14 +8,14 @@ static_assert(MultiplesFit(saturn_terms::kMeanLongitude) &&
               MultiplesFit(saturn_terms::kEccentricity) &&
               MultiplesFit(saturn_terms::kSemiMajorAxis));
 
-ElementCorrections PerturbSaturn(const OuterArguments& args) {
+TwoCorrections PerturbSaturn(const OuterArguments& args) {
   AngleHarmonics h;
   h.Set(Angle::kV, args.v);
   h.Set(Angle::kW, args.w);
   h.Set(Angle::kQ, args.q);
   h.Set(Angle::kZeta, args.zeta);
   h.Set(Angle::kPsi, args.psi);
-  ElementCorrections c;
+  TwoCorrections c;
   c.mean_lon = SumSeries<saturn_terms::kMeanLongitude>(args.u, h);
   c.perihelion = SumSeries<saturn_terms::kPerihelion>(args.u, h);
   c.eccentricity = SumSeries<saturn_terms::kEccentricity>(args.u, h) * 1e-7;
