@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "chart/angles.h"
+#include "chart/engine_path.h"
 
 namespace kairotex {
 
@@ -26,14 +28,22 @@ inline Rotation RotationOfDegrees(double degrees) {
   return {std::cos(radians), std::sin(radians)};
 }
 
+// out[i] = RotationOfDegrees(degrees[i]): many angles' sines and cosines at
+// once, four at a time on the AVX2 path; the spans are of one length.
+void RotationsOfDegrees(std::span<const double> degrees, std::span<Rotation> out, EnginePath path);
+// The AVX2 path, for whole groups of four; only where the processor has AVX2.
+void RotationsOfDegreesAvx2(const double* degrees, Rotation* out, std::size_t groups_of_four);
+
 class Harmonics {
  public:
   static constexpr int kMaxMultiple = 8;
 
   Harmonics() = default;
   // Multiples from -reach to reach (reach at most kMaxMultiple) are built.
-  explicit Harmonics(double degrees, int reach = kMaxMultiple) {
-    const Rotation once = RotationOfDegrees(degrees);
+  explicit Harmonics(double degrees, int reach = kMaxMultiple)
+      : Harmonics(RotationOfDegrees(degrees), reach) {}
+  // The same from the angle's rotation.
+  Harmonics(const Rotation& once, int reach) {
     Rotation power = once;
     for (int k = 1; k <= reach; ++k) {
       powers_[kMaxMultiple + k] = power;

@@ -9,13 +9,14 @@ static_assert(MultiplesFit(neptune_terms::kMeanLongitude) &&
               MultiplesFit(neptune_terms::kSemiMajorAxis) &&
               MultiplesFit(neptune_terms::kLongitude));
 
-TwoCorrections PerturbNeptune(const OuterArguments& args) {
+TwoCorrections PerturbNeptune(const OuterArguments& args, EnginePath path) {
   AngleHarmonics h;
   h.Set(Angle::kGPrime, args.g_prime);
   h.Set(Angle::kH, 2.0 * args.g - args.s);
   h.Set(Angle::kZeta, args.g - args.p);
   h.Set(Angle::kEta, args.g - args.q);
   h.Set(Angle::kTheta, args.g - args.s);
+  h.Build(path);
   TwoCorrections c;
   c.mean_lon = SumSeries<neptune_terms::kMeanLongitude>(args.u, h);
   c.perihelion = SumSeries<neptune_terms::kPerihelion>(args.u, h);

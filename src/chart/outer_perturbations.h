@@ -3,6 +3,7 @@
 // longitude itself).
 #pragma once
 
+#include "chart/engine_path.h"
 #include "chart/outer_planet_arguments.h"
 
 namespace kairotex::planets {
@@ -24,9 +25,9 @@ struct TwoCorrections {
   }
 };
 
-TwoCorrections PerturbJupiter(const OuterArguments& args);
-TwoCorrections PerturbSaturn(const OuterArguments& args);
-TwoCorrections PerturbUranus(const OuterArguments& args);
-TwoCorrections PerturbNeptune(const OuterArguments& args);
+TwoCorrections PerturbJupiter(const OuterArguments& args, EnginePath path);
+TwoCorrections PerturbSaturn(const OuterArguments& args, EnginePath path);
+TwoCorrections PerturbUranus(const OuterArguments& args, EnginePath path);
+TwoCorrections PerturbNeptune(const OuterArguments& args, EnginePath path);
 
 }  // namespace kairotex::planets

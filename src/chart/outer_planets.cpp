@@ -64,13 +64,14 @@ planets::ElementCorrections Mix(const planets::ElementCorrections& a,
 }
 
 // Jupiter's to Neptune's corrections at two moments, summed side by side.
-std::array<OuterPerturbations, 2> PerturbationsWithoutPluto(double t, double other_t) {
+std::array<OuterPerturbations, 2> PerturbationsWithoutPluto(double t, double other_t,
+                                                            EnginePath path) {
   std::array<OuterPerturbations, 2> p;
   const planets::OuterArguments args = planets::ComputeOuterArguments(t, other_t);
-  const planets::TwoCorrections jupiter = planets::PerturbJupiter(args);
-  const planets::TwoCorrections saturn = planets::PerturbSaturn(args);
-  const planets::TwoCorrections uranus = planets::PerturbUranus(args);
-  const planets::TwoCorrections neptune = planets::PerturbNeptune(args);
+  const planets::TwoCorrections jupiter = planets::PerturbJupiter(args, path);
+  const planets::TwoCorrections saturn = planets::PerturbSaturn(args, path);
+  const planets::TwoCorrections uranus = planets::PerturbUranus(args, path);
+  const planets::TwoCorrections neptune = planets::PerturbNeptune(args, path);
   for (int lane = 0; lane < 2; ++lane) {
     p[lane].corrections[kJupiter] = jupiter.At(lane);
     p[lane].corrections[kSaturn] = saturn.At(lane);
@@ -82,15 +83,15 @@ std::array<OuterPerturbations, 2> PerturbationsWithoutPluto(double t, double oth
 
 }  // namespace
 
-std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t, double other_t) {
-  std::array<OuterPerturbations, 2> p = PerturbationsWithoutPluto(t, other_t);
+std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t, double other_t, EnginePath path) {
+  std::array<OuterPerturbations, 2> p = PerturbationsWithoutPluto(t, other_t, path);
   p[0].pluto = planets::ComputePlutoSeries(t);
   p[1].pluto = planets::ComputePlutoSeries(other_t);
   return p;
 }
 
-OuterPerturbations OuterPerturbationsAt(double t) {
-  OuterPerturbations p = PerturbationsWithoutPluto(t, t)[0];
+OuterPerturbations OuterPerturbationsAt(double t, EnginePath path) {
+  OuterPerturbations p = PerturbationsWithoutPluto(t, t, path)[0];
   p.pluto = planets::ComputePlutoSeries(t);
   return p;
 }
@@ -113,7 +114,8 @@ double PlutoEquinoxShift(double julian_day_number) {
 
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,
                                                  double julian_day_number) {
-  return ComputeOuterPlanets(elements, t, julian_day_number, OuterPerturbationsAt(t));
+  return ComputeOuterPlanets(elements, t, julian_day_number,
+                             OuterPerturbationsAt(t, elements.path));
 }
 
 std::array<BodyPosition, 10> ComputeOuterPlanets(const OrbitalElements& elements, double t,

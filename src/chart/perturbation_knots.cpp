@@ -15,15 +15,15 @@ double CenturiesOfKnot(int64_t knot) {
 
 }  // namespace
 
-OuterPerturbations PerturbationKnots::At(double t1900) {
+OuterPerturbations PerturbationKnots::At(double t1900, EnginePath path) {
   const double knots = t1900 * kKnotsPerCentury;
   const auto knot = static_cast<int64_t>(std::floor(knots));
   if (knot == knot_ + 1) {
     at_knot_ = at_next_knot_;
-    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1));
+    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1), path);
   } else if (knot != knot_) {
-    at_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot));
-    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1));
+    at_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot), path);
+    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1), path);
   }
   knot_ = knot;
   return InterpolatePerturbations(at_knot_, at_next_knot_, knots - static_cast<double>(knot));

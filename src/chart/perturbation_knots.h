@@ -14,7 +14,7 @@ class PerturbationKnots {
  public:
   // The perturbations at t1900 (Julian centuries from 1900 January 0.5).
   // Moments in increasing order compute each knot once.
-  OuterPerturbations At(double t1900);
+  OuterPerturbations At(double t1900, EnginePath path);
 
  private:
   int64_t knot_ = INT64_MIN;  // the knot at or before the last moment asked

@@ -68,16 +68,32 @@ class AngleHarmonics {
 
   // Gives an argument its values in degrees; arguments never set stand at 0.
   void Set(Angle angle, TwoMoments degrees) {
-    const Harmonics first(degrees[0], kSeriesReach), second(degrees[1], kSeriesReach);
-    for (int m = -kSeriesReach; m <= kSeriesReach; ++m) {
-      flat_[IndexOf(angle, m)] = {TwoMoments{first[m].cos, second[m].cos},
-                                  TwoMoments{first[m].sin, second[m].sin}};
+    set_[count_] = angle;
+    degrees_[2 * count_] = degrees[0];
+    degrees_[2 * count_ + 1] = degrees[1];
+    ++count_;
+  }
+  // Builds the multiples of every argument set, their sines and cosines at once.
+  void Build(EnginePath path) {
+    std::array<Rotation, 2 * kArguments> once;
+    RotationsOfDegrees(std::span(degrees_).first(2 * count_), std::span(once).first(2 * count_),
+                       path);
+    for (std::size_t k = 0; k < count_; ++k) {
+      const Harmonics first(once[2 * k], kSeriesReach), second(once[2 * k + 1], kSeriesReach);
+      for (int m = -kSeriesReach; m <= kSeriesReach; ++m) {
+        flat_[IndexOf(set_[k], m)] = {TwoMoments{first[m].cos, second[m].cos},
+                                      TwoMoments{first[m].sin, second[m].sin}};
+      }
     }
   }
   const TwoRotations* Flat() const { return flat_.data(); }
 
  private:
-  std::array<TwoRotations, static_cast<std::size_t>(Angle::kCount) * kStride> flat_{};
+  static constexpr std::size_t kArguments = static_cast<std::size_t>(Angle::kCount);
+  std::array<TwoRotations, kArguments * kStride> flat_{};
+  std::array<Angle, kArguments> set_{};
+  std::array<double, 2 * kArguments> degrees_{};  // both moments of each argument set
+  std::size_t count_ = 0;
 };
 
 // A term with its factors' rotations as places in the flat table, read

@@ -43,9 +43,10 @@ struct OuterPerturbations {
   std::array<planets::ElementCorrections, 10> corrections{};  // [5] Jupiter .. [8] Neptune
   Spherical pluto;                                            // heliocentric, AU, equinox of 1950
 };
-OuterPerturbations OuterPerturbationsAt(double t1900);
+OuterPerturbations OuterPerturbationsAt(double t1900, EnginePath path);
 // At two moments at once (a chart's moment and its next day), each as alone.
-std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t1900, double other_t1900);
+std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t1900, double other_t1900,
+                                                       EnginePath path);
 
 // The perturbations a fraction (0..1) of the way from `from` to `to`, two
 // moments at most hours apart; Pluto's longitude across 0 Aries as well.

@@ -40,7 +40,8 @@ BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t20
     out.helio[body] = inner[body].helio_lon;
   }
   const auto outer =
-      knots != nullptr   ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900))
+      knots != nullptr
+          ? ComputeOuterPlanets(elements, t1900, julian_day_number, knots->At(t1900, elements.path))
       : given != nullptr ? ComputeOuterPlanets(elements, t1900, julian_day_number, *given)
                          : ComputeOuterPlanets(elements, t1900, julian_day_number);
   out.helio[1] = outer[1].helio_lon;  // the second Earth, of the 1900 table, is kept
@@ -108,10 +109,10 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
   // Cast alone, the moment and the next day sum their perturbation series together.
   std::array<OuterPerturbations, 2> perturbations;
   if (known.now == nullptr && known.day_later == nullptr) {
-    perturbations = OuterPerturbationsAt(t, t + kOneDayInCenturies);
+    perturbations = OuterPerturbationsAt(t, t + kOneDayInCenturies, elements.path);
   } else if (known.now == nullptr || known.day_later == nullptr) {
     perturbations[known.now == nullptr ? 0 : 1] =
-        OuterPerturbationsAt(known.now == nullptr ? t : t + kOneDayInCenturies);
+        OuterPerturbationsAt(known.now == nullptr ? t : t + kOneDayInCenturies, elements.path);
   }
   const BodyPositions now = known.now != nullptr ? *known.now
                                                  : BodiesAt(elements, t, t2000, s.JulianDayNumber,

@@ -8,13 +8,14 @@ static_assert(MultiplesFit(saturn_terms::kMeanLongitude) &&
               MultiplesFit(saturn_terms::kEccentricity) &&
               MultiplesFit(saturn_terms::kSemiMajorAxis));
 
-TwoCorrections PerturbSaturn(const OuterArguments& args) {
+TwoCorrections PerturbSaturn(const OuterArguments& args, EnginePath path) {
   AngleHarmonics h;
   h.Set(Angle::kV, args.v);
   h.Set(Angle::kW, args.w);
   h.Set(Angle::kQ, args.q);
   h.Set(Angle::kZeta, args.zeta);
   h.Set(Angle::kPsi, args.psi);
+  h.Build(path);
   TwoCorrections c;
   c.mean_lon = SumSeries<saturn_terms::kMeanLongitude>(args.u, h);
   c.perihelion = SumSeries<saturn_terms::kPerihelion>(args.u, h);

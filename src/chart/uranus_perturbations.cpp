@@ -8,7 +8,7 @@ static_assert(MultiplesFit(uranus_terms::kMeanLongitude) &&
               MultiplesFit(uranus_terms::kEccentricity) &&
               MultiplesFit(uranus_terms::kSemiMajorAxis) && MultiplesFit(uranus_terms::kLongitude));
 
-TwoCorrections PerturbUranus(const OuterArguments& args) {
+TwoCorrections PerturbUranus(const OuterArguments& args, EnginePath path) {
   AngleHarmonics h;
   h.Set(Angle::kW, args.w);
   h.Set(Angle::kS, args.s);
@@ -16,6 +16,7 @@ TwoCorrections PerturbUranus(const OuterArguments& args) {
   h.Set(Angle::kZeta, args.s - args.p);
   h.Set(Angle::kEta, args.s - args.q);
   h.Set(Angle::kTheta, args.g - args.s);
+  h.Build(path);
   TwoCorrections c;
   c.mean_lon = SumSeries<uranus_terms::kMeanLongitude>(args.u, h);
   c.perihelion = SumSeries<uranus_terms::kPerihelion>(args.u, h);

@@ -682,8 +682,7 @@ TEST_P(EngineRegression, EveryOutputOfEverySeededChartIsAsBefore) {
   EXPECT_GT(stored.size(), cases.size() * 2 / 3);
 }
 INSTANTIATE_TEST_SUITE_P(Paths, EngineRegression,
-                         ::testing::Values(EnginePath::kPlain,
-                                           EnginePath::kAvx2),
+                         ::testing::Values(EnginePath::kPlain, EnginePath::kAvx2),
                          [](const auto& info) {
                            return info.param == EnginePath::kPlain ? "Plain" : "Avx2";
                          });
