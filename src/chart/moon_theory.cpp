@@ -2,6 +2,9 @@
 // mean and true ascending node.
 #include "chart/moon_theory.h"
 
+#include <array>
+#include <cstddef>
+
 #include "chart/angles.h"
 #include "chart/harmonics.h"
 #include "chart/moon_terms.h"
@@ -33,15 +36,45 @@ MeanElements ElementsAt(double t) {
   return e;
 }
 
-// Multiples of the four arguments the periodic terms combine.
+// Multiples of the four arguments the periodic terms combine, from their rotations.
 struct ArgumentHarmonics {
-  explicit ArgumentHarmonics(const MeanElements& e)
-      : moon_anomaly(e.moon_anomaly),
-        sun_anomaly(e.sun_anomaly),
-        arg_latitude(e.arg_latitude),
-        elongation(e.elongation) {}
   Harmonics moon_anomaly, sun_anomaly, arg_latitude, elongation;
 };
+
+// The angles whose sines the theory takes outside its periodic terms, with
+// the four arguments of the terms, so that all are computed at once.
+enum MoonAngle : std::size_t {
+  kMoonAnomaly,
+  kSunAnomaly,
+  kArgLatitude,
+  kElongation,  // the terms' arguments
+  kNode,
+  kTwoNode,
+  kTwoSunLon,
+  kTwoMoonLon,  // nutation
+  kTwoSunFromNode,
+  kTwoElongation,
+  kTwoArgLatitude,
+  kTwoAnomalyFromLatitude,  // true node
+  kMoonAngles
+};
+
+std::array<double, kMoonAngles> AnglesOf(const MeanElements& e) {
+  std::array<double, kMoonAngles> a{};
+  a[kMoonAnomaly] = e.moon_anomaly;
+  a[kSunAnomaly] = e.sun_anomaly;
+  a[kArgLatitude] = e.arg_latitude;
+  a[kElongation] = e.elongation;
+  a[kNode] = e.node;
+  a[kTwoNode] = 2.0 * e.node;
+  a[kTwoSunLon] = 2.0 * e.sun_lon;
+  a[kTwoMoonLon] = 2.0 * e.moon_lon;
+  a[kTwoSunFromNode] = 2.0 * (e.sun_lon - e.node);
+  a[kTwoElongation] = 2.0 * e.elongation;
+  a[kTwoArgLatitude] = 2.0 * e.arg_latitude;
+  a[kTwoAnomalyFromLatitude] = 2.0 * (e.moon_anomaly - e.arg_latitude);
+  return a;
+}
 
 template <typename Terms>
 constexpr bool MultiplesFit(const Terms& terms) {
@@ -67,30 +100,36 @@ double SumOfSines(const Terms& terms, const ArgumentHarmonics& h) {
 
 }  // namespace
 
-MoonPosition ComputeMoon(double t1900) {
+MoonPosition ComputeMoon(double t1900, EnginePath path) {
   const MeanElements e = ElementsAt(t1900);
-  const ArgumentHarmonics h(e);
+  const std::array<double, kMoonAngles> angles = AnglesOf(e);
+  std::array<Rotation, kMoonAngles> r;
+  RotationsOfDegrees(angles, r, path);
+  const auto sine = [&r](MoonAngle a) { return r[a].sin; };
+  const ArgumentHarmonics h{Harmonics(r[kMoonAnomaly], Harmonics::kMaxMultiple),
+                            Harmonics(r[kSunAnomaly], Harmonics::kMaxMultiple),
+                            Harmonics(r[kArgLatitude], Harmonics::kMaxMultiple),
+                            Harmonics(r[kElongation], Harmonics::kMaxMultiple)};
 
   // The Moon's longitude is wanted on the true equinox of date, so it takes
   // the nutation in longitude; arcseconds.
-  const double nutation = -17.2 * SinDeg(e.node) + 0.206 * SinDeg(2.0 * e.node) -
-                          1.319 * SinDeg(2.0 * e.sun_lon) + 0.143 * SinDeg(e.sun_anomaly) -
-                          0.227 * SinDeg(2.0 * e.moon_lon) + 0.071 * SinDeg(e.moon_anomaly);
+  const double nutation = -17.2 * sine(kNode) + 0.206 * sine(kTwoNode) - 1.319 * sine(kTwoSunLon) +
+                          0.143 * sine(kSunAnomaly) - 0.227 * sine(kTwoMoonLon) +
+                          0.071 * sine(kMoonAnomaly);
 
   // The node's principal oscillations about its mean place; arcseconds.
-  const double true_node_arcsec =
-      kArcsecPerDegree * e.node + 5392.0 * SinDeg(2.0 * (e.sun_lon - e.node)) -
-      541.0 * SinDeg(e.sun_anomaly) - 442.0 * SinDeg(2.0 * e.elongation) +
-      423.0 * SinDeg(2.0 * e.arg_latitude) -
-      291.0 * SinDeg(2.0 * (e.moon_anomaly - e.arg_latitude));
+  const double true_node_arcsec = kArcsecPerDegree * e.node + 5392.0 * sine(kTwoSunFromNode) -
+                                  541.0 * sine(kSunAnomaly) - 442.0 * sine(kTwoElongation) +
+                                  423.0 * sine(kTwoArgLatitude) -
+                                  291.0 * sine(kTwoAnomalyFromLatitude);
 
   const double perturbation = SumOfSines(moon_terms::kLongitude, h) / kArcsecPerDegree;
 
   // Argument of latitude of the true Moon from the true node: the longitude
   // terms without their reduction to the ecliptic (412" sin 2F), less the
   // node's annual oscillation (-541" sin M).
-  const double s = e.arg_latitude + perturbation + 0.114 * SinDeg(2.0 * e.arg_latitude) +
-                   0.15 * SinDeg(e.sun_anomaly);
+  const double s =
+      e.arg_latitude + perturbation + 0.114 * sine(kTwoArgLatitude) + 0.15 * sine(kSunAnomaly);
 
   MoonPosition moon;
   moon.lon = e.moon_lon + nutation / kArcsecPerDegree + perturbation;

@@ -28,8 +28,8 @@ BodyPositions BodiesAt(const OrbitalElements& elements, double t1900, double t20
                        const OuterPerturbations* given = nullptr) {
   BodyPositions out;
   out.julian_day_number = julian_day_number;
-  out.lon[kSun] = Normalize360(ComputeSun(t1900));
-  out.moon = ComputeMoon(t1900);
+  out.lon[kSun] = Normalize360(ComputeSun(t1900, elements.path));
+  out.moon = ComputeMoon(t1900, elements.path);
   out.lon[kMoon] = Normalize360(out.moon.lon);
   out.lat[kMoon] = out.moon.lat;
   const auto inner = ComputeInnerPlanets(elements, t2000);

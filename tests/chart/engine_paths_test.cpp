@@ -11,7 +11,9 @@
 #include "chart/engine_batch.h"
 #include "chart/harmonics.h"
 #include "chart/house_systems.h"
+#include "chart/moon_theory.h"
 #include "chart/planet_theory.h"
+#include "chart/sun_theory.h"
 
 namespace kairotex::planets {
 namespace {
@@ -131,7 +133,22 @@ TEST(EnginePaths, PerturbationsAgreeMomentByMoment) {
         EXPECT_NEAR(v.longitude, p.longitude, 1e-13) << t << " body " << body;
       }
     }
-    EXPECT_EQ(paired.corrections[5].mean_lon, plain.corrections[5].mean_lon) << "a lane is as alone";
+    EXPECT_EQ(paired.corrections[5].mean_lon, plain.corrections[5].mean_lon)
+        << "a lane is as alone";
+  }
+}
+
+// The Sun and the Moon over four centuries.
+TEST(EnginePaths, SunAndMoonAgreeMomentByMoment) {
+  if (!HasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
+  for (double t = -1.0; t <= 3.0; t += 0.000731) {
+    const MoonPosition plain = ComputeMoon(t, EnginePath::kPlain);
+    const MoonPosition vector = ComputeMoon(t, EnginePath::kAvx2);
+    EXPECT_NEAR(vector.lon, plain.lon, 1e-12) << t;
+    EXPECT_NEAR(vector.lat, plain.lat, 1e-12) << t;
+    EXPECT_NEAR(vector.true_node, plain.true_node, 1e-12) << t;
+    EXPECT_EQ(vector.mean_node, plain.mean_node) << t;
+    EXPECT_NEAR(ComputeSun(t, EnginePath::kAvx2), ComputeSun(t, EnginePath::kPlain), 1e-12) << t;
   }
 }
 

@@ -55,7 +55,8 @@ struct SunMoonCheck {
   double limit_arcsec;
 };
 const SunMoonCheck kSunMoonChecks[] = {
-    {"SunOnEphemerisTime", "Sun_app", ComputeSun, true, 3.0},  // 2.38" (1983-01-30)
+    {"SunOnEphemerisTime", "Sun_app", [](double t) { return ComputeSun(t); }, true,
+     3.0},  // 2.38" (1983-01-30)
     {"MoonOnEphemerisTime", "Moon_app", [](double t) { return ComputeMoon(t).lon; }, true, 30.0},
     // The reference node is on the true equinox, so it carries the nutation.
     {"MeanNode", "MeanNode_app", [](double t) { return ComputeMoon(t).mean_node; }, false, 25.0},
