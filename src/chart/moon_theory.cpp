@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "chart/angles.h"
 #include "chart/harmonics.h"
+#include "chart/moon_sum_avx2.h"
 #include "chart/moon_terms.h"
 
 namespace kairotex {
@@ -98,6 +100,37 @@ double SumOfSines(const Terms& terms, const ArgumentHarmonics& h) {
   return sum;
 }
 
+// A table laid out for the vector path: amplitudes, and each term's four
+// multiples, padded to whole groups of four with terms of no amplitude.
+template <std::size_t N>
+struct LanedTerms {
+  static constexpr std::size_t kPadded = (N + 3) / 4 * 4;
+  std::array<double, kPadded> amplitudes{};
+  std::array<std::int8_t, 4 * kPadded> multiples{};
+};
+
+template <std::size_t N>
+constexpr LanedTerms<N> Laned(const std::array<moon_terms::Term, N>& terms) {
+  LanedTerms<N> out{};
+  for (std::size_t i = 0; i < N; ++i) {
+    out.amplitudes[i] = terms[i].amplitude_arcsec;
+    out.multiples[4 * i] = static_cast<std::int8_t>(terms[i].moon_anomaly);
+    out.multiples[4 * i + 1] = static_cast<std::int8_t>(terms[i].sun_anomaly);
+    out.multiples[4 * i + 2] = static_cast<std::int8_t>(terms[i].arg_latitude);
+    out.multiples[4 * i + 3] = static_cast<std::int8_t>(terms[i].elongation);
+  }
+  return out;
+}
+
+template <const auto& Terms>
+double SumOfSines(const ArgumentHarmonics& h, EnginePath path) {
+  if (path != EnginePath::kAvx2) return SumOfSines(Terms, h);
+  static constexpr auto kLaned = Laned(Terms);
+  return SumOfSinesAvx2(
+      kLaned.amplitudes.data(), kLaned.multiples.data(), kLaned.kPadded,
+      {&h.moon_anomaly[0], &h.sun_anomaly[0], &h.arg_latitude[0], &h.elongation[0]});
+}
+
 }  // namespace
 
 MoonPosition ComputeMoon(double t1900, EnginePath path) {
@@ -123,7 +156,7 @@ MoonPosition ComputeMoon(double t1900, EnginePath path) {
                                   423.0 * sine(kTwoArgLatitude) -
                                   291.0 * sine(kTwoAnomalyFromLatitude);
 
-  const double perturbation = SumOfSines(moon_terms::kLongitude, h) / kArcsecPerDegree;
+  const double perturbation = SumOfSines<moon_terms::kLongitude>(h, path) / kArcsecPerDegree;
 
   // Argument of latitude of the true Moon from the true node: the longitude
   // terms without their reduction to the ecliptic (412" sin 2F), less the
@@ -133,7 +166,7 @@ MoonPosition ComputeMoon(double t1900, EnginePath path) {
 
   MoonPosition moon;
   moon.lon = e.moon_lon + nutation / kArcsecPerDegree + perturbation;
-  moon.lat = (18519.7 * SinDeg(s) + SumOfSines(moon_terms::kLatitude, h)) / kArcsecPerDegree;
+  moon.lat = (18519.7 * SinDeg(s) + SumOfSines<moon_terms::kLatitude>(h, path)) / kArcsecPerDegree;
   moon.mean_node = e.node;
   moon.true_node = true_node_arcsec / kArcsecPerDegree;
   return moon;

@@ -1,0 +1,19 @@
+// The Moon's periodic terms four at a time in AVX2 lanes.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "chart/harmonics.h"
+
+namespace kairotex {
+
+// The sum of amplitude * sin(m1 a1 + m2 a2 + m3 a3 + m4 a4) over `padded`
+// terms (a multiple of four), the rotations multiplied in the order of the
+// arguments; multiples holds each term's four, and arguments[k] points at
+// argument k's rotation for the multiple 0. Only where the processor has AVX2.
+double SumOfSinesAvx2(const double* amplitudes, const std::int8_t* multiples, std::size_t padded,
+                      const std::array<const Rotation*, 4>& arguments);
+
+}  // namespace kairotex
