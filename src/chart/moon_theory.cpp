@@ -8,7 +8,7 @@
 
 #include "chart/angles.h"
 #include "chart/harmonics.h"
-#include "chart/moon_sum_avx2.h"
+#include "chart/periodic_terms_avx2.h"
 #include "chart/moon_terms.h"
 
 namespace kairotex {

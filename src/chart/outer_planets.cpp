@@ -85,14 +85,14 @@ std::array<OuterPerturbations, 2> PerturbationsWithoutPluto(double t, double oth
 
 std::array<OuterPerturbations, 2> OuterPerturbationsAt(double t, double other_t, EnginePath path) {
   std::array<OuterPerturbations, 2> p = PerturbationsWithoutPluto(t, other_t, path);
-  p[0].pluto = planets::ComputePlutoSeries(t);
-  p[1].pluto = planets::ComputePlutoSeries(other_t);
+  p[0].pluto = planets::ComputePlutoSeries(t, path);
+  p[1].pluto = planets::ComputePlutoSeries(other_t, path);
   return p;
 }
 
 OuterPerturbations OuterPerturbationsAt(double t, EnginePath path) {
   OuterPerturbations p = PerturbationsWithoutPluto(t, t, path)[0];
-  p.pluto = planets::ComputePlutoSeries(t);
+  p.pluto = planets::ComputePlutoSeries(t, path);
   return p;
 }
 

@@ -115,8 +115,8 @@ TEST(EnginePaths, RotationsAgreeAngleByAngle) {
   }
 }
 
-// The outer planets' perturbations over four centuries, at one moment and
-// at two side by side.
+// The outer planets' perturbations and Pluto's series over four centuries,
+// at one moment and at two side by side.
 TEST(EnginePaths, PerturbationsAgreeMomentByMoment) {
   if (!HasAvx2()) GTEST_SKIP() << "this processor has no AVX2";
   for (double t = -1.0; t <= 3.0; t += 0.0137) {
@@ -135,6 +135,9 @@ TEST(EnginePaths, PerturbationsAgreeMomentByMoment) {
     }
     EXPECT_EQ(paired.corrections[5].mean_lon, plain.corrections[5].mean_lon)
         << "a lane is as alone";
+    EXPECT_NEAR(Wrap180(vector.pluto.lon - plain.pluto.lon), 0.0, 1e-12) << t;
+    EXPECT_NEAR(vector.pluto.lat, plain.pluto.lat, 1e-12) << t;
+    EXPECT_NEAR(vector.pluto.radius, plain.pluto.radius, 1e-12) << t;
   }
 }
 
