@@ -14,7 +14,7 @@ using avx2::Splat;
 
 // The arccosine as the program takes it, atan(sqrt(1 - x^2) / x).
 KAIROTEX_AVX2 Lanes ArcCosLanes(Lanes x) {
-  return avx2::ArcTan(avx2::Sqrt(Splat(1.0) - x * x) / x);
+  return avx2::ArcTanOfRatio(avx2::Sqrt(Splat(1.0) - x * x), x);
 }
 
 KAIROTEX_AVX2 std::array<double, 4> Cusps(const PlacidusStarts& starts, const HouseFrame& frame) {
@@ -46,7 +46,7 @@ KAIROTEX_AVX2 std::array<double, 4> Cusps(const PlacidusStarts& starts, const Ho
 
   // The settled right ascensions' ecliptic longitudes, by the quadrant rule.
   const avx2::SinCos sc = avx2::SinCosOf(alpha);
-  Lanes c = avx2::ArcTan((sc.sin / sc.cos) / Splat(std::cos(frame.obliquity)));
+  Lanes c = avx2::ArcTanOfRatio(sc.sin, sc.cos * Splat(std::cos(frame.obliquity)));
   c = avx2::Select(avx2::Less(c, zero), c + pi, c);
   c = avx2::Select(avx2::Less(sc.sin, zero), c + pi, c);
   alignas(32) double degrees[4];

@@ -7,8 +7,7 @@ namespace kairotex {
 KAIROTEX_AVX2 void RotationsOfDegreesAvx2(const double* degrees, Rotation* out,
                                           std::size_t groups_of_four) {
   for (std::size_t g = 0; g < groups_of_four; ++g) {
-    const avx2::Lanes radians =
-        _mm256_loadu_pd(degrees + 4 * g) * avx2::Splat(kProgramPi) / avx2::Splat(180.0);
+    const avx2::Lanes radians = _mm256_loadu_pd(degrees + 4 * g) * avx2::Splat(kProgramPi / 180.0);
     const avx2::SinCos sc = avx2::SinCosOf(radians);
     alignas(32) double cos[4], sin[4];
     _mm256_store_pd(cos, sc.cos);

@@ -89,35 +89,35 @@ KAIROTEX_AVX2 inline SinCos SinCosOf(Lanes x) {
   return out;
 }
 
-// The arctangent, radians: |x| taken to one of five intervals about 0, 1/2,
-// 1, 3/2 and infinity, where atan(x) = atan(c) + atan((|x| - c) / (1 + c|x|)),
-// and the series of the remainder; the sign restored at the end.
-KAIROTEX_AVX2 inline Lanes ArcTan(Lanes x) {
-  const Lanes t = Abs(x);
-  const Lanes beyond_7_16 = _mm256_cmp_pd(t, Splat(0.4375), _CMP_GE_OQ);
-  const Lanes beyond_11_16 = _mm256_cmp_pd(t, Splat(0.6875), _CMP_GE_OQ);
-  const Lanes beyond_19_16 = _mm256_cmp_pd(t, Splat(1.1875), _CMP_GE_OQ);
-  const Lanes beyond_39_16 = _mm256_cmp_pd(t, Splat(2.4375), _CMP_GE_OQ);
-  const Lanes one = Splat(1.0);
-  // Numerator and denominator of the remainder in each interval.
-  Lanes num = t, den = one, high = Splat(0.0), low = Splat(0.0);
-  num = Select(beyond_7_16, Splat(2.0) * t - one, num);
-  den = Select(beyond_7_16, Splat(2.0) + t, den);
+// The arctangent of num / den, radians, with one division: |num| / |den|
+// taken to one of five intervals about 0, 1/2, 1, 3/2 and infinity by
+// comparisons, where atan(t) = atan(c) + atan((t - c) / (1 + c t)) and the
+// remainder's numerator and denominator are scaled by |den|; then the series
+// of the remainder, and the sign of the quotient. den == 0 gives +-pi/2.
+KAIROTEX_AVX2 inline Lanes ArcTanOfRatio(Lanes num, Lanes den) {
+  const Lanes a = Abs(num), b = Abs(den);
+  const Lanes beyond_7_16 = _mm256_cmp_pd(a, Splat(0.4375) * b, _CMP_GE_OQ);
+  const Lanes beyond_11_16 = _mm256_cmp_pd(a, Splat(0.6875) * b, _CMP_GE_OQ);
+  const Lanes beyond_19_16 = _mm256_cmp_pd(a, Splat(1.1875) * b, _CMP_GE_OQ);
+  const Lanes beyond_39_16 = _mm256_cmp_pd(a, Splat(2.4375) * b, _CMP_GE_OQ);
+  Lanes n = a, d = b, high = Splat(0.0), low = Splat(0.0);
+  n = Select(beyond_7_16, Splat(2.0) * a - b, n);
+  d = Select(beyond_7_16, Splat(2.0) * b + a, d);
   high = Select(beyond_7_16, Splat(4.63647609000806093515e-01), high);
   low = Select(beyond_7_16, Splat(2.26987774529616870924e-17), low);
-  num = Select(beyond_11_16, t - one, num);
-  den = Select(beyond_11_16, t + one, den);
+  n = Select(beyond_11_16, a - b, n);
+  d = Select(beyond_11_16, a + b, d);
   high = Select(beyond_11_16, Splat(7.85398163397448278999e-01), high);
   low = Select(beyond_11_16, Splat(3.06161699786838301793e-17), low);
-  num = Select(beyond_19_16, t - Splat(1.5), num);
-  den = Select(beyond_19_16, one + Splat(1.5) * t, den);
+  n = Select(beyond_19_16, a - Splat(1.5) * b, n);
+  d = Select(beyond_19_16, b + Splat(1.5) * a, d);
   high = Select(beyond_19_16, Splat(9.82793723247329054082e-01), high);
   low = Select(beyond_19_16, Splat(1.39033110312309984516e-17), low);
-  num = Select(beyond_39_16, Splat(-1.0), num);
-  den = Select(beyond_39_16, t, den);
+  n = Select(beyond_39_16, -b, n);
+  d = Select(beyond_39_16, a, d);
   high = Select(beyond_39_16, Splat(1.57079632679489655800e+00), high);
   low = Select(beyond_39_16, Splat(6.12323399573676603587e-17), low);
-  const Lanes y = num / den;
+  const Lanes y = n / d;
 
   const Lanes z = y * y;
   const Lanes w = z * z;
@@ -133,7 +133,8 @@ KAIROTEX_AVX2 inline Lanes ArcTan(Lanes x) {
                                           w * (Splat(-5.83357013379057348645e-02) +
                                                w * Splat(-3.65315727442169155270e-02)))));
   const Lanes magnitude = high - ((y * (odd_terms + even_terms) - low) - y);
-  return _mm256_or_pd(magnitude, _mm256_and_pd(x, Splat(-0.0)));
+  const Lanes sign = _mm256_and_pd(_mm256_xor_pd(num, den), Splat(-0.0));
+  return _mm256_or_pd(magnitude, sign);
 }
 
 }  // namespace
