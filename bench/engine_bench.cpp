@@ -28,11 +28,16 @@ ElectionData Election() {
 const char kOursPrefix[] = "BM_OurChart/";
 const char kReferenceName[] = "BM_ReferenceChart";
 
-// Moment and next day, all objects, cusps, Chiron, heading.
-void BM_OurChart(benchmark::State& bench, char letter) {
+// Moment and next day, all objects, cusps, Chiron, heading; on the fastest
+// path this processor has, or on the plain one.
+void OurChart(benchmark::State& bench, char letter, bool plain) {
   const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   bench::SilentMessages messages;
-  const ChartContext context = bench::Program().Context(clock, messages);
+  const ChartProgram& program = bench::Program();
+  OrbitalElements elements = program.elements;
+  if (plain) elements.path = EnginePath::kPlain;
+  const ChartContext context{program.options, program.tables, elements,           program.regional,
+                             clock,           messages,       program.program_dir};
   const ChartSettings settings = ChartSettings::ForHouseSystem(letter);
   const ElectionData election = Election();
   ChartState state;
@@ -46,6 +51,9 @@ void BM_OurChart(benchmark::State& bench, char letter) {
     benchmark::DoNotOptimize(state.ObjectPos);
   }
 }
+void BM_OurChart(benchmark::State& bench, char letter) {
+  OurChart(bench, letter, false);
+}
 BENCHMARK_CAPTURE(BM_OurChart, Placidus, 'P');
 BENCHMARK_CAPTURE(BM_OurChart, Regiomontanus, 'R');
 BENCHMARK_CAPTURE(BM_OurChart, Koch, 'K');
@@ -54,6 +62,12 @@ BENCHMARK_CAPTURE(BM_OurChart, Porphyry, 'O');
 BENCHMARK_CAPTURE(BM_OurChart, Equal, 'E');
 BENCHMARK_CAPTURE(BM_OurChart, Meridian, 'M');
 BENCHMARK_CAPTURE(BM_OurChart, Morinus, 'I');
+
+void BM_OurChartPlainPath(benchmark::State& bench, char letter) {
+  OurChart(bench, letter, true);
+}
+BENCHMARK_CAPTURE(BM_OurChartPlainPath, Placidus, 'P');
+BENCHMARK_CAPTURE(BM_OurChartPlainPath, Porphyry, 'O');
 
 #ifdef KAIROTEX_BENCH_REFERENCE
 
