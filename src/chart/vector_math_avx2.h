@@ -58,18 +58,19 @@ KAIROTEX_AVX2 inline SinCos SinCosOf(Lanes x) {
   const Lanes r = (x - q * kPio2High) - q * kPio2Low;
 
   const Lanes z = r * r;
+  // Both polynomials in Estrin's order, pairs of coefficients first: the
+  // iterations that call this wait on fewer steps.
+  const Lanes z2 = z * z;
   const Lanes sin_poly =
-      Splat(8.33333333332248946124e-03) +
-      z * (Splat(-1.98412698298579493134e-04) +
-           z * (Splat(2.75573137070700676789e-06) +
-                z * (Splat(-2.50507602534068634195e-08) + z * Splat(1.58969099521155010221e-10))));
-  const Lanes sin_r = r + (z * r) * (Splat(-1.66666666666666324348e-01) + z * sin_poly);
-  const Lanes cos_poly = z * (Splat(4.16666666666666019037e-02) +
-                              z * (Splat(-1.38888888888741095749e-03) +
-                                   z * (Splat(2.48015872894767294178e-05) +
-                                        z * (Splat(-2.75573143513906633035e-07) +
-                                             z * (Splat(2.08757232129817482790e-09) +
-                                                  z * Splat(-1.13596475577881948265e-11))))));
+      (Splat(-1.66666666666666324348e-01) + z * Splat(8.33333333332248946124e-03)) +
+      z2 * ((Splat(-1.98412698298579493134e-04) + z * Splat(2.75573137070700676789e-06)) +
+            z2 * (Splat(-2.50507602534068634195e-08) + z * Splat(1.58969099521155010221e-10)));
+  const Lanes sin_r = r + (z * r) * sin_poly;
+  const Lanes cos_poly =
+      z *
+      ((Splat(4.16666666666666019037e-02) + z * Splat(-1.38888888888741095749e-03)) +
+       z2 * ((Splat(2.48015872894767294178e-05) + z * Splat(-2.75573143513906633035e-07)) +
+             z2 * (Splat(2.08757232129817482790e-09) + z * Splat(-1.13596475577881948265e-11))));
   const Lanes half_z = Splat(0.5) * z;
   const Lanes w = Splat(1.0) - half_z;
   const Lanes cos_r = w + (((Splat(1.0) - w) - half_z) + z * cos_poly);
@@ -121,17 +122,15 @@ KAIROTEX_AVX2 inline Lanes ArcTanOfRatio(Lanes num, Lanes den) {
 
   const Lanes z = y * y;
   const Lanes w = z * z;
-  const Lanes odd_terms = z * (Splat(3.33333333333329318027e-01) +
-                               w * (Splat(1.42857142725034663711e-01) +
-                                    w * (Splat(9.09088713343650656196e-02) +
-                                         w * (Splat(6.66107313738753120669e-02) +
-                                              w * (Splat(4.97687799461593236017e-02) +
-                                                   w * Splat(1.62858201153657823623e-02))))));
-  const Lanes even_terms = w * (Splat(-1.99999999998764832476e-01) +
-                                w * (Splat(-1.11111104054623557880e-01) +
-                                     w * (Splat(-7.69187620504482999495e-02) +
-                                          w * (Splat(-5.83357013379057348645e-02) +
-                                               w * Splat(-3.65315727442169155270e-02)))));
+  const Lanes w2 = w * w;
+  const Lanes odd_terms =
+      z * ((Splat(3.33333333333329318027e-01) + w * Splat(1.42857142725034663711e-01)) +
+           w2 * ((Splat(9.09088713343650656196e-02) + w * Splat(6.66107313738753120669e-02)) +
+                 w2 * (Splat(4.97687799461593236017e-02) + w * Splat(1.62858201153657823623e-02))));
+  const Lanes even_terms =
+      w * ((Splat(-1.99999999998764832476e-01) + w * Splat(-1.11111104054623557880e-01)) +
+           w2 * ((Splat(-7.69187620504482999495e-02) + w * Splat(-5.83357013379057348645e-02)) +
+                 w2 * Splat(-3.65315727442169155270e-02)));
   const Lanes magnitude = high - ((y * (odd_terms + even_terms) - low) - y);
   const Lanes sign = _mm256_and_pd(_mm256_xor_pd(num, den), Splat(-0.0));
   return _mm256_or_pd(magnitude, sign);
