@@ -1,6 +1,7 @@
-// Four orbits at a time in AVX2 lanes: the same steps as PositionInOrbit,
-// lane by lane, with the vector sine, cosine and arctangent. Only this file's
-// functions are compiled for AVX2, and they run only where the processor has it.
+// Four orbits, geocentric places or declinations at a time in AVX2 lanes:
+// the same steps as the plain path, lane by lane, with the vector sine,
+// cosine and arctangent. Only this file's functions are compiled for AVX2,
+// and they run only where the processor has it.
 #include <cstddef>
 
 #include "chart/angles.h"
