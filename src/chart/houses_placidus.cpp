@@ -24,7 +24,7 @@ double LongitudeOfCusp(double alpha, const HouseFrame& frame) {
 // stops on its own rule, so each ends exactly where it would alone.
 std::array<double, 4> PlacidusCusps(const PlacidusStarts& starts, const HouseFrame& frame) {
   if (frame.path == EnginePath::kAvx2) return PlacidusCuspsAvx2(starts, frame);
-  constexpr size_t N = 4;
+  constexpr size_t N = std::tuple_size_v<PlacidusStarts>;
   // A latitude of exactly 0 would make the semi-arc undefined.
   const double latitude = frame.latitude == 0.0 ? 1e-05 : frame.latitude;
   const double k = std::tan(frame.obliquity) * std::tan(latitude);

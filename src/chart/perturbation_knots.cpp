@@ -5,7 +5,7 @@
 namespace kairotex {
 namespace {
 
-// Knots every half knot: the straight line between them then stays within
+// Knots every half hour: the straight line between them then stays within
 // a few 1e-11 degree of the exact perturbations.
 constexpr double kKnotsPerCentury = 36525.0 * 48.0;
 
@@ -22,8 +22,9 @@ OuterPerturbations PerturbationKnots::At(double t1900, EnginePath path) {
     at_knot_ = at_next_knot_;
     at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1), path);
   } else if (knot != knot_) {
-    at_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot), path);
-    at_next_knot_ = OuterPerturbationsAt(CenturiesOfKnot(knot + 1), path);
+    const auto both = OuterPerturbationsAt(CenturiesOfKnot(knot), CenturiesOfKnot(knot + 1), path);
+    at_knot_ = both[0];
+    at_next_knot_ = both[1];
   }
   knot_ = knot;
   return InterpolatePerturbations(at_knot_, at_next_knot_, knots - static_cast<double>(knot));
