@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStringListModel>
@@ -172,15 +173,18 @@ void FinderDialog::BuildControls() {
   result_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   result_table_->verticalHeader()->hide();
   result_table_->horizontalHeader()->setStretchLastSection(true);
+  result_table_->horizontalHeader()->setDefaultSectionSize(90);  // empty, it fits unscrolled
+  // Scrolled by pixels, the bar shows only where the columns do not fit.
+  result_table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   explanation_ = new QPlainTextEdit;
   explanation_->setObjectName(QStringLiteral("txtExplanation"));
   explanation_->setReadOnly(true);
   explanation_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  auto* results = new QSplitter;
-  results->addWidget(result_table_);
-  results->addWidget(explanation_);
+  results_splitter_ = new QSplitter;
+  results_splitter_->addWidget(result_table_);
+  results_splitter_->addWidget(explanation_);
   // The table's five columns in full; the explanation wraps in the rest.
-  results->setSizes({600, 380});
+  results_splitter_->setSizes({600, 380});
 
   ics_button_ = new QPushButton(QStringLiteral("Export &ICS..."));
   ics_button_->setObjectName(QStringLiteral("cmdExportIcs"));
@@ -197,7 +201,7 @@ void FinderDialog::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(run_row);
-  layout->addWidget(results, 1);
+  layout->addWidget(results_splitter_, 1);
   layout->addLayout(export_row);
   // Within the screen, so that the Export buttons stay in reach at 800x600.
   const QSize wanted(980, 640);
@@ -357,6 +361,23 @@ void FinderDialog::CancelSearch() {
   if (worker_) worker_->Cancel();
 }
 
+// The table widened to its columns, as far as the explanation keeps a
+// readable width beside it.
+void FinderDialog::GiveTableItsColumns() {
+  constexpr int kExplanationWidth = 260;
+  const QHeaderView* header = result_table_->horizontalHeader();
+  int columns =
+      result_table_->verticalScrollBar()->sizeHint().width() + 2 * result_table_->frameWidth();
+  // The columns as sized to their contents; the last, which stretches, by its caption.
+  const int last = result_table_->columnCount() - 1;
+  for (int c = 0; c < last; ++c) columns += result_table_->columnWidth(c);
+  columns += header->sectionSizeHint(last);
+  const QList<int> sizes = results_splitter_->sizes();
+  const int total = sizes[0] + sizes[1];
+  const int table = std::min(columns, total - kExplanationWidth);
+  if (table > sizes[0]) results_splitter_->setSizes({table, total - table});
+}
+
 void FinderDialog::Finish(ElectionSearchResult result, const std::vector<std::string>& messages) {
   worker_.reset();
   result_ = std::move(result);
@@ -372,6 +393,7 @@ void FinderDialog::Finish(ElectionSearchResult result, const std::vector<std::st
     }
   }
   result_table_->resizeColumnsToContents();
+  GiveTableItsColumns();
   QString status = QStringLiteral("%1 windows found").arg(result_.windows.size());
   if (result_.cancelled)
     status = QStringLiteral("Cancelled: ") + status + QStringLiteral(" so far");

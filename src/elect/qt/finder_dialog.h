@@ -27,6 +27,7 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QStringListModel;
+class QSplitter;
 class QTableWidget;
 
 namespace kairotex {
@@ -64,6 +65,7 @@ class FinderDialog : public QDialog {
   void ShowPreset(int index);
   std::vector<ConditionRow> ReadConditionRows() const;
   void Finish(ElectionSearchResult result, const std::vector<std::string>& messages);
+  void GiveTableItsColumns();
   void ShowSelected();
   void ChooseRow(int row);
   void Export(bool ics);
@@ -96,6 +98,7 @@ class FinderDialog : public QDialog {
   QProgressBar* progress_;
   QLabel* status_;
   QTableWidget* result_table_;
+  QSplitter* results_splitter_;
   QPlainTextEdit* explanation_;
   QPushButton* ics_button_;
   QPushButton* csv_button_;
