@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_state.h"
+
 namespace kairotex::test {
 
 struct ReferencePosition {
@@ -16,5 +18,8 @@ struct ReferencePosition {
 };
 
 std::vector<ReferencePosition> LoadReferencePositions();
+
+// The row's moment and place as typed: 1984-10-01, 06:34 UT, 162e46, 37s59.
+ElectionData ElectionOfRow(const ReferencePosition& row);
 
 }  // namespace kairotex::test

@@ -6,6 +6,7 @@
 #include "chart/angles.h"
 #include "chart/house_systems.h"
 #include "chart/planets.h"
+#include "chart/program_theories.h"
 #include "chart/time_angles.h"
 #include "settings/name_tables.h"
 #include "settings/program_dir.h"
@@ -105,6 +106,36 @@ void ApplyChartKind(ChartState& s, const ChartSettings& settings) {
   }
 }
 
+// `what` is "this chart" or "the whole search".
+void ShowPreciseUnavailable(const ChartContext& c, std::string_view what, const std::string& why) {
+  c.messages.ShowMessage("Precise positions are not available for " + std::string(what) + ": " +
+                             why + " It is cast with the program's own theories.",
+                         kWarningTitle, MessageIcon::kExclamation);
+}
+
+// The frame, cusps and bodies from the chosen ephemeris; where it cannot serve
+// the moment, the reason is shown and the program's theories cast the chart.
+const Ephemeris& CastSky(ChartState& s, const Ephemeris& chosen, const Ephemeris& own,
+                         const ChartContext& c, const KnownBodies& known) {
+  std::string why;
+  const Ephemeris* ephemeris = &chosen;
+  if (!ephemeris->Covers(s.JulianDate, why)) {
+    ShowPreciseUnavailable(c, "this chart", why);
+    ephemeris = &own;
+  }
+  for (;;) {
+    s.TrueNode = -100;
+    ApplySiderealFrame(s, ephemeris->FrameAt(s));
+    ComputeHouseCusps(s, c.elements.path);
+    for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = s.CuspWheel[k];
+    if (ephemeris->FillBodies(s, known, why) || ephemeris == &own) break;
+    ShowPreciseUnavailable(c, "this chart", why);
+    ephemeris = &own;
+  }
+  s.EphemerisUsed = ephemeris->Kind();
+  return *ephemeris;
+}
+
 }  // namespace
 
 ChartSettings ChartSettings::ForHouseSystem(char letter) {
@@ -132,6 +163,17 @@ ChartClock ElectionClock(const ElectionData& e) {
   return ChartClockOf(ElectionTimeHMM(e), e.Second, e.PmFlag == 1, e.Zone, e.Year, e.Month, e.Day);
 }
 
+ChartContext ContextForScan(const ChartContext& c, double first, double last) {
+  ChartContext scan = c;
+  std::string why;
+  if (c.ephemeris != nullptr &&
+      (!c.ephemeris->Covers(first, why) || !c.ephemeris->Covers(last, why))) {
+    ShowPreciseUnavailable(c, "the whole search", why);
+    scan.ephemeris = nullptr;
+  }
+  return scan;
+}
+
 void CalculateChart(ChartState& s, const ElectionData& election, const ChartSettings& settings,
                     const ChartContext& c) {
   CalculateChart(s, election, settings, c, KnownBodies{});
@@ -157,15 +199,14 @@ void CalculateChart(ChartState& s, const ElectionData& election, const ChartSett
   s.LongitudeDir = s.ChartLongitude >= 0 ? "WEST" : "EAST";
   s.LatitudeDir = s.ChartLatitude >= 0 ? "NORTH" : "SOUTH";
 
-  s.TrueNode = -100;
-  ComputeTimeAndAngles(s);
-  ComputeHouseCusps(s, c.elements.path);
-  for (int k = 1; k <= 13; ++k) s.CuspComputed[k] = s.CuspWheel[k];
-  ComputePlanets(s, c.elements, settings.ElectionsRunning ? KnownBodies{} : known);
+  ComputeChartMoment(s);
+  const ProgramTheories own(c.elements, c.tables);
+  const Ephemeris& ephemeris = CastSky(s, c.ephemeris != nullptr ? *c.ephemeris : own, own, c,
+                                       settings.ElectionsRunning ? KnownBodies{} : known);
   FindHousePositions(s);
   s.NightChart = HouseOfObject(s, kSun) < 7 ? 1 : 0;
   ApplyPartOfFortune(s, o);
-  ComputeChironFromTables(s, c.tables, s.JulianDate);
+  ephemeris.FillChiron(s);
   s.MeanNode = s.ObjectPos[kNorthNode];
   ComputeAngleDeclinations(s);
   if (o[29] == 1.0f) {

@@ -7,6 +7,7 @@
 
 #include "chart/chart_state.h"
 #include "chart/data_files.h"
+#include "chart/ephemeris.h"
 #include "chart/planet_theory.h"
 #include "chart/planets.h"
 #include "chart/platform.h"
@@ -45,7 +46,14 @@ struct ChartContext {
   const Clock& clock;
   MessageSink& messages;
   std::string program_dir;
+  // The precise ephemeris when chosen; null casts with the program's theories.
+  const Ephemeris* ephemeris = nullptr;
 };
+
+// Whether charts of the context are cast with the program's own theories.
+inline bool UsesProgramTheories(const ChartContext& context) {
+  return context.ephemeris == nullptr || context.ephemeris->Kind() == EphemerisKind::kProgram;
+}
 
 // The fixed cusps of the heliocentric and declination wheels, wheel order.
 inline constexpr std::array<double, 13> kFixedCusps = {0,  270, 300, 330, 0,   30, 60,
@@ -53,6 +61,10 @@ inline constexpr std::array<double, 13> kFixedCusps = {0,  270, 300, 330, 0,   3
 
 void CalculateChart(ChartState& state, const ElectionData& election, const ChartSettings& settings,
                     const ChartContext& context);
+// The context for a scan of the moments from `first` to `last` (Julian dates
+// of universal time): as given when its ephemeris serves them all; else the
+// reason is shown once and the scan is cast with the program's theories.
+ChartContext ContextForScan(const ChartContext& context, double first, double last);
 // The same with the bodies a scan has already computed (never with the running clock).
 void CalculateChart(ChartState& state, const ElectionData& election, const ChartSettings& settings,
                     const ChartContext& context, const KnownBodies& known);

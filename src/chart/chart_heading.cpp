@@ -20,6 +20,8 @@ void BuildChartHeading(ChartState& s) {
   s.ChartHeading[5] = FormatCoordinate(s.ChartLatitude, s.LatitudeDir);
   s.ChartHeading[6] = s.SiderealTimeText;
   s.ChartHeading[7] = std::string(HouseSystemName(s.HouseSystemLetter));
+  // A chart cast from the precise ephemeris says so on its last line.
+  if (s.EphemerisUsed == EphemerisKind::kSwiss) s.ChartHeading[7] += " - precise";
 }
 
 }  // namespace kairotex

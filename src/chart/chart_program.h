@@ -2,6 +2,7 @@
 // the data files, the orbital elements and the regional format.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "chart/calculate_chart.h"
@@ -19,9 +20,11 @@ struct ChartProgram {
   OrbitalElements elements{};
   RegionalFormat regional;
   std::string options_warning;  // OPTIONS.OPT ended before option 130
+  // The precise ephemeris when it is chosen; null for the program's theories.
+  std::shared_ptr<const Ephemeris> ephemeris;
 
   ChartContext Context(const Clock& clock, MessageSink& messages) const {
-    return {options, tables, elements, regional, clock, messages, program_dir};
+    return {options, tables, elements, regional, clock, messages, program_dir, ephemeris.get()};
   }
 };
 

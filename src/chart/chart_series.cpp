@@ -27,7 +27,8 @@ int64_t ReachableCount(const ChartSeries& series) {
 
 constexpr int64_t kMinutesPerDay = 1440;
 
-// Casts moments [first, end). When the step divides a day, the next-day
+// Casts moments [first, end). When the step divides a day (and the program's
+// theories cast the charts), the next-day
 // bodies of moment i are the bodies of moment i + day_steps, computed once as
 // that moment's own and kept in a ring until it is cast.
 void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const ChartSettings& settings,
@@ -35,7 +36,8 @@ void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const Char
   ElectionData e = series.start;
   StepMinutes(e, first * series.step_minutes);
   ChartState chart;
-  const bool reuse = kMinutesPerDay % series.step_minutes == 0;
+  // The program's theories only: a precise ephemeris casts each day anew.
+  const bool reuse = kMinutesPerDay % series.step_minutes == 0 && UsesProgramTheories(context);
   const int64_t day_steps = kMinutesPerDay / series.step_minutes;
   // Slot i % ring.size() holds moment i's bodies; `known` says whether its
   // moment lies inside the chart years.

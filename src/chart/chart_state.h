@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "chart/ephemeris_kind.h"
+
 namespace kairotex {
 
 inline constexpr int ObjectCount = 16;
@@ -93,6 +95,9 @@ struct ChartState {
   // entries keep their zeros for old readers, but no drawing, list or report
   // may use them; ask ObjectAvailable. A chart filled by hand keeps Chiron.
   bool ChironAvailable = true;
+
+  // The ephemeris the chart was cast with.
+  EphemerisKind EphemerisUsed = EphemerisKind::kProgram;
 
   std::array<std::string, 8> ChartHeading{};       // lines 1..7
   std::array<std::string, 17> ObjectNamePadded{};  // nine characters, 1..16

@@ -96,12 +96,16 @@ double AyanamsaOffsetAt(double julian_date, double nutation_lon) {
   return 22.46045833333 + (julian_date - 2415020.0) / 365.25 / 71.61 + nutation_lon;
 }
 
-void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownBodies& known) {
+void FillZodiacOffsets(ChartState& s) {
   const double jd = s.JulianDayNumber + s.DayFraction - 0.5;
-  const double t = s.CenturiesT;
-  s.NutationLon = NutationInLongitude(t);
-  s.SvpOffset = SvpOffsetAt(t);
+  s.NutationLon = NutationInLongitude(s.CenturiesT);
+  s.SvpOffset = SvpOffsetAt(s.CenturiesT);
   s.AyanamsaOffset = AyanamsaOffsetAt(jd, s.NutationLon);
+}
+
+void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownBodies& known) {
+  const double t = s.CenturiesT;
+  FillZodiacOffsets(s);
   s.RetroFlags = std::string(ObjectCount, ' ');
   const ChartClock clock{s.DayFraction, s.JulianDayNumber};
   const double t2000 = CenturiesFrom(2451545.0, clock);
@@ -122,12 +126,7 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
     s.ObjectLat[i] = now.lat[i];
   }
   s.ObjectLat[kSun] = 0;
-  s.ObjectPos[kNorthNode] = now.moon.mean_node;
-  if (s.TrueNode == -100.0) s.TrueNode = Normalize360(now.moon.true_node);
-  s.ObjectPos[kSouthNode] = Normalize360(s.ObjectPos[kNorthNode] + 180.0);
-  s.ObjectPos[kPartOfFortune] = Normalize360(s.ObjectPos[kMoon] + s.AscLon - s.ObjectPos[kSun]);
-  s.ObjectPos[kAscendant] = s.CuspWheel[4];
-  s.ObjectPos[kMidheaven] = s.McLon;
+  PlaceNodesAndAngles(s, now.moon.mean_node, now.moon.true_node);
   s.HelioLonWork[1] = now.helio[1];
   for (int i = kMercury; i <= kPluto; ++i) s.HelioLonWork[i] = now.helio[i];
 
@@ -139,17 +138,30 @@ void ComputePlanets(ChartState& s, const OrbitalElements& elements, const KnownB
                 .lon;
   for (int i = kSun; i <= kMoon; ++i) s.ObjectLonNextDay[i] = next[i];
 
-  // Retrograde: the next day's longitude is smaller, taken the short way round 0 Aries.
-  for (int i = kMercury; i <= kPluto; ++i) {
-    double a = s.ObjectPos[i], b = s.ObjectLonNextDay[i];
-    if (std::fabs(a - b) >= 180.0) (a < b ? a : b) += 360.0;
-    if (a > b) s.RetroFlags[i - 1] = 'R';
-  }
+  for (int i = kMercury; i <= kPluto; ++i) MarkIfRetrograde(s, i);
+  FillDeclinations(s, elements.path);
+}
 
+void PlaceNodesAndAngles(ChartState& s, double mean_node, double true_node) {
+  s.ObjectPos[kNorthNode] = mean_node;
+  if (s.TrueNode == -100.0) s.TrueNode = Normalize360(true_node);
+  s.ObjectPos[kSouthNode] = Normalize360(s.ObjectPos[kNorthNode] + 180.0);
+  s.ObjectPos[kPartOfFortune] = Normalize360(s.ObjectPos[kMoon] + s.AscLon - s.ObjectPos[kSun]);
+  s.ObjectPos[kAscendant] = s.CuspWheel[4];
+  s.ObjectPos[kMidheaven] = s.McLon;
+}
+
+void MarkIfRetrograde(ChartState& s, int object) {
+  double a = s.ObjectPos[object], b = s.ObjectLonNextDay[object];
+  if (std::fabs(a - b) >= 180.0) (a < b ? a : b) += 360.0;
+  if (a > b) s.RetroFlags[object - 1] = 'R';
+}
+
+void FillDeclinations(ChartState& s, EnginePath path) {
   constexpr size_t kBodies = kMoon - kSun + 1;
   planets::DeclinationsOf(std::span(s.ObjectPos).subspan(kSun, kBodies),
                           std::span(s.ObjectLat).subspan(kSun, kBodies), s.ObliquityDeg,
-                          std::span(s.DeclWork).subspan(kSun, kBodies), elements.path);
+                          std::span(s.DeclWork).subspan(kSun, kBodies), path);
 }
 
 }  // namespace kairotex

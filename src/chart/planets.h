@@ -41,4 +41,16 @@ struct KnownBodies {
 void ComputePlanets(ChartState& state, const OrbitalElements& elements,
                     const KnownBodies& known = {});
 
+// Steps that every ephemeris shares:
+// NutationLon, SvpOffset and AyanamsaOffset by the program's formulas.
+void FillZodiacOffsets(ChartState& state);
+// The nodes (TrueNode only while it holds -100), the provisional Part of
+// Fortune and the angles, from the Sun's and Moon's places and the frame.
+void PlaceNodesAndAngles(ChartState& state, double mean_node, double true_node);
+// 'R' when the object's next-day longitude is smaller, taken the short way
+// round 0 Aries.
+void MarkIfRetrograde(ChartState& state, int object);
+// DeclWork[1..10] from the places, latitudes and the chart's obliquity.
+void FillDeclinations(ChartState& state, EnginePath path);
+
 }  // namespace kairotex

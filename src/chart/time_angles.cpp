@@ -61,26 +61,29 @@ double CenturiesFrom(double epoch, const ChartClock& clock) {
   return (clock.julian_day_number - epoch + clock.day_fraction - 0.5) / 36525.0;
 }
 
-void ComputeTimeAndAngles(ChartState& s) {
+void ComputeChartMoment(ChartState& s) {
   const ChartClock clock = ChartClockOf(s.ChartTimeHMM, s.ChartSecond, s.AmPm == "P.M.",
                                         s.ChartZone, s.ChartYear, s.ChartMonth, s.ChartDay);
   s.DayFraction = clock.day_fraction;
-  const double latitude = ChartLatitudeRadians(s);
-
   s.JulianDayNumber = clock.julian_day_number;
   s.JulianDate = s.JulianDayNumber + s.DayFraction - 0.5;
   s.CenturiesT = CenturiesFrom(2415020.0, clock);
-  const double T = s.CenturiesT;
+}
 
+double MeanGreenwichSiderealTime(double day_fraction, double t1900) {
+  const double T = t1900;
   const double s0 = (23925.836 + 8640184.54 * T + 0.0929 * T * T) / 3600.0;
-  const double turns = (s.DayFraction * 24.0 + s0) / 24.0;
-  const double gst = 360.0 * (turns - std::floor(turns));
+  const double turns = (day_fraction * 24.0 + s0) / 24.0;
+  return 360.0 * (turns - std::floor(turns));
+}
 
+void ApplySiderealFrame(ChartState& s, const SiderealFrame& frame) {
+  const double latitude = ChartLatitudeRadians(s);
   const double lon = s.ChartLongitude;
   const double lon_deg = (lon < 0 ? -1.0 : 1.0) * DegMinToDecimal(std::fabs(lon));
-  s.Ramc = DegToRad(Normalize360(gst - lon_deg));
+  s.Ramc = DegToRad(Normalize360(frame.greenwich_sidereal_deg - lon_deg));
 
-  s.ObliquityDeg = MeanObliquity(T);
+  s.ObliquityDeg = frame.obliquity_deg;
   const double eps = DegToRad(s.ObliquityDeg);
   s.McLon = MidheavenFromRamc(s.Ramc, eps);
   s.NegObliquityRad = -eps;
@@ -94,6 +97,12 @@ void ComputeTimeAndAngles(ChartState& s) {
   s.SiderealHours = static_cast<int>(hours);
   s.SiderealMinutes = static_cast<int>(minutes);
   s.SiderealSeconds = static_cast<int>(std::floor(((h - hours) * 60.0 - minutes) * 60.0));
+}
+
+void ComputeTimeAndAngles(ChartState& s) {
+  ComputeChartMoment(s);
+  ApplySiderealFrame(
+      s, {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT)});
 }
 
 }  // namespace kairotex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/chart_state.h"
+#include "chart/ephemeris.h"
 
 namespace kairotex {
 
@@ -31,8 +32,15 @@ double AscendantFromRamc(double ramc, double obliquity_rad, double latitude_rad)
 // Latitude of the chart in radians from ChartLatitude (degrees.minutes).
 double ChartLatitudeRadians(const ChartState& state);
 
-// Fills DayFraction, JulianDayNumber, JulianDate, CenturiesT, Ramc, ObliquityDeg,
-// NegObliquityRad, McLon, AscLon and the sidereal time parts from the moment and place.
+// Fills DayFraction, JulianDayNumber, JulianDate and CenturiesT from the moment.
+void ComputeChartMoment(ChartState& state);
+// The program's mean sidereal time at Greenwich, degrees, for the day
+// fraction of universal time and centuries from 1900 January 0.5.
+double MeanGreenwichSiderealTime(double day_fraction, double t1900);
+// Fills Ramc, ObliquityDeg, NegObliquityRad, McLon, AscLon and the sidereal
+// time parts from a frame and the chart's place.
+void ApplySiderealFrame(ChartState& state, const SiderealFrame& frame);
+// Both, with the program's own sidereal time and mean obliquity.
 void ComputeTimeAndAngles(ChartState& state);
 
 }  // namespace kairotex

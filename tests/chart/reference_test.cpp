@@ -180,21 +180,6 @@ TEST(HouseSystems, MatchReferenceCuspsInEverySystem) {
   }
 }
 
-// The row's moment and place as typed: 1984-10-01, 06:34 UT, 162e46, 37s59.
-ElectionData ElectionFor(const test::ReferencePosition& row) {
-  int y, mo, d, h, mi, lon_d, lon_m, lat_d, lat_m;
-  char ew, ns;
-  std::sscanf(row.date.c_str(), "%d-%d-%d", &y, &mo, &d);
-  std::sscanf(row.time_ut.c_str(), "%d:%d", &h, &mi);
-  std::sscanf(row.lon.c_str(), "%d%c%d", &lon_d, &ew, &lon_m);
-  std::sscanf(row.lat.c_str(), "%d%c%d", &lat_d, &ns, &lat_m);
-  const auto i16 = [](int v) { return static_cast<int16_t>(v); };
-  return {i16(mo),    i16(d),       i16(y),         i16(TwelveHourClockHour(h)),
-          i16(mi),    i16(h >= 12), i16(lon_d),     i16(lon_m),
-          i16(lat_d), i16(lat_m),   i16(ew != 'e'), i16(ns == 's'),
-          0.0f,       row.date};
-}
-
 TEST(ChartReference, PositionsAnglesAndChiron) {
   const ChartProgram program = LoadChartProgram(test::DataDir(), RegionalFormat{});
   test::RecordingMessages messages;
@@ -215,7 +200,7 @@ TEST(ChartReference, PositionsAnglesAndChiron) {
   };
   for (const test::ReferencePosition& row : test::LoadReferencePositions()) {
     ChartState state;
-    CalculateChart(state, ElectionFor(row), ChartSettings::ForHouseSystem('P'), context);
+    CalculateChart(state, test::ElectionOfRow(row), ChartSettings::ForHouseSystem('P'), context);
     EXPECT_NEAR(state.JulianDate, row.at("jd_ut"), 1e-6) << row.date;
     EXPECT_LT(AngleDiff(state.McLon, row.at("mc")), 0.02) << row.date;
     EXPECT_LT(AngleDiff(state.AscLon, row.at("asc")), 0.05) << row.date;
