@@ -1,9 +1,38 @@
 #include "cli/chart_cast.h"
 
 #include "cli/cli_app.h"
+#include "precise/swiss_ephemeris.h"
 #include "settings/data_file_error.h"
+#include "settings/window_settings.h"
 
 namespace kairotex::cli {
+namespace {
+
+// The flag's ephemeris, else the window program's choice; the precise one
+// opened, or its message shown and the program's theories kept.
+int ChooseEphemeris(const ChartFlags& flags, ChartProgram& program, std::ostream& err,
+                    MessageSink& messages) {
+  std::optional<EphemerisKind> kind = EphemerisKind::kProgram;
+  if (!flags.ephemeris.empty()) {
+    kind = EphemerisNamed(flags.ephemeris);
+    if (!kind) {
+      err << "kairotex-cli: --ephemeris must be program or swiss, not \"" << flags.ephemeris
+          << "\"\n";
+      return kExitInputRefused;
+    }
+  } else if (LoadWindowSettings(program.program_dir).PrecisePositions) {
+    kind = EphemerisKind::kSwiss;
+  }
+  if (*kind == EphemerisKind::kSwiss) {
+    std::string message;
+    program.ephemeris = OpenPreciseEphemeris(
+        flags.ephemeris_dir.empty() ? SwissEphemeris::DefaultFolder() : flags.ephemeris_dir, message);
+    if (!program.ephemeris) messages.ShowMessage(message, kWarningTitle, MessageIcon::kExclamation);
+  }
+  return kExitOk;
+}
+
+}  // namespace
 
 int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream& err,
                        MessageSink& messages, ChartRun& run) {
@@ -22,6 +51,8 @@ int CastChartFromFlags(const ChartFlags& flags, const Clock& clock, std::ostream
     err << "kairotex-cli: " << run.program.options_warning << "\n";
     return kExitDataFile;
   }
+
+  if (const int status = ChooseEphemeris(flags, run.program, err, messages)) return status;
 
   ElectionData start;
   SetChartToNow(start, run.program.options, clock);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "chart/angles.h"
+#include "chart/ephemeris.h"
 #include "settings/name_tables.h"
 #include "settings/text_encoding.h"
 
@@ -44,6 +45,7 @@ nlohmann::json ChartJson(const ChartState& s) {
   // The chart's texts are 8-bit; JSON takes only UTF-8.
   j["sidereal_time"] = TextAsUtf8(s.SiderealTimeText);
   j["house_system"] = std::string(1, s.HouseSystemLetter);
+  j["ephemeris"] = std::string(EphemerisName(s.EphemerisUsed));
   nlohmann::json cusps = nlohmann::json::array(), wheel = nlohmann::json::array();
   for (int h = 1; h <= 12; ++h) cusps.push_back(CuspOfHouse(s.CuspComputed, h));
   for (int k = 1; k <= 12; ++k) wheel.push_back(s.CuspWheel[k]);

@@ -16,6 +16,9 @@ struct ChartFlags {
   std::string house, zodiac, kind;
   bool true_node = false;
   std::string data_dir, date_order;
+  // "program" or "swiss"; empty: the choice of KAIROTEX.INI. The folder of
+  // the precise ephemeris' files; empty: the system's.
+  std::string ephemeris, ephemeris_dir;
   // A place of the atlas ("Ulm, DE") and an IANA zone ("Europe/Berlin").
   std::string place, tz;
   bool second_instance = false;  // of a clock time that came twice

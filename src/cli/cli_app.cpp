@@ -51,6 +51,13 @@ void AddChartFlags(CLI::App& command, ChartFlags& f) {
       ->check(NotEmptyValue());
   command.add_option("--date-order", f.date_order, "regional date order: mdy, dmy or ymd")
       ->check(NotEmptyValue());
+  command
+      .add_option("--ephemeris", f.ephemeris,
+                  "program (the program's own theories) or swiss (precise positions); "
+                  "default: the choice of the window program")
+      ->check(NotEmptyValue());
+  command.add_option("--ephemeris-dir", f.ephemeris_dir, "the folder of the precise ephemeris files")
+      ->check(NotEmptyValue());
 }
 
 int RunChart(const ChartFlags& flags, bool json, std::ostream& out, std::ostream& err,

@@ -2,6 +2,7 @@
 
 #include "elect/moment.h"
 #include "mainwindow/clock_caption.h"
+#include "precise/swiss_ephemeris.h"
 
 namespace kairotex {
 
@@ -59,6 +60,24 @@ void ToggleHelioChart(ProgramContext& c) {
 
 void ToggleDeclinationChart(ProgramContext& c) {
   c.checks.DeclinationChart = !c.checks.DeclinationChart;
+  RecastChart(c);
+}
+
+bool UsePrecisePositions(ProgramContext& c, bool precise) {
+  c.program.ephemeris.reset();
+  if (precise) {
+    std::string message;
+    c.program.ephemeris = OpenPreciseEphemeris(c.ephemeris_folder, message);
+    if (!c.program.ephemeris) {
+      c.messages.ShowMessage(message, kWarningTitle, MessageIcon::kExclamation);
+    }
+  }
+  c.window.PrecisePositions = c.program.ephemeris != nullptr;
+  return c.window.PrecisePositions;
+}
+
+void TogglePrecisePositions(ProgramContext& c) {
+  UsePrecisePositions(c, !c.window.PrecisePositions);
   RecastChart(c);
 }
 

@@ -50,6 +50,13 @@ void ChooseHouseSystem(ProgramContext& context, int menu_index);
 void ToggleHelioChart(ProgramContext& context);
 void ToggleDeclinationChart(ProgramContext& context);
 
+// The precise ephemeris on or off, kept in the window settings. Turned on, its
+// files are opened; when they cannot be, the message is shown and the
+// program's theories stay. Returns whether the ephemeris is in use.
+bool UsePrecisePositions(ProgramContext& context, bool precise);
+// Precise positions toggled and the chart recast.
+void TogglePrecisePositions(ProgramContext& context);
+
 // American (0) or European (1) wheel; only the window settings change.
 void SetChartStyle(ProgramContext& context, int16_t type_chart);
 

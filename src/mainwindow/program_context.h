@@ -51,6 +51,9 @@ struct ProgramContext {
   // The atlas of the Place box, read when first needed (ProgramAtlas).
   std::shared_ptr<const Atlas> atlas;
 
+  // The folder of the precise ephemeris' files.
+  std::string ephemeris_folder;
+
   const std::string& program_dir() const { return program.program_dir; }
 };
 

@@ -1,6 +1,7 @@
 #include "mainwindow/program_start.h"
 
 #include "mainwindow/chart_commands.h"
+#include "precise/swiss_ephemeris.h"
 #include "settings/user_name.h"
 
 namespace kairotex {
@@ -16,6 +17,7 @@ void ReadStartupSettings(ProgramContext& c, const std::string& program_dir,
     if (!warning.empty()) c.messages.ShowMessage(warning, kWarningTitle, MessageIcon::kExclamation);
   }
   c.election.Name.clear();
+  c.ephemeris_folder = SwissEphemeris::DefaultFolder();
 }
 
 void CastFirstChart(ProgramContext& c) {
@@ -29,6 +31,7 @@ void CastFirstChart(ProgramContext& c) {
   c.checks.ElectionsRunning = true;
   c.program.tables = LoadDataFiles(c.program_dir());
   SetChartToNow(c.election, c.program.options, c.clock);
+  if (c.window.PrecisePositions) UsePrecisePositions(c, true);
   RecastChart(c);
 }
 

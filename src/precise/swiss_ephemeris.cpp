@@ -134,4 +134,15 @@ void SwissEphemeris::FillChiron(ChartState& s) const {
   MarkIfRetrograde(s, kChiron);
 }
 
+std::shared_ptr<const Ephemeris> OpenPreciseEphemeris(const std::string& folder,
+                                                      std::string& message) {
+  std::string error;
+  std::shared_ptr<const Ephemeris> ephemeris = SwissEphemeris::Open(folder, error);
+  if (!ephemeris) {
+    message = "Precise positions are not available: " + error +
+              " Charts are cast with the program's own theories.";
+  }
+  return ephemeris;
+}
+
 }  // namespace kairotex

@@ -36,4 +36,10 @@ class SwissEphemeris final : public Ephemeris {
   double first_date_, last_date_;
 };
 
+// The precise ephemeris of `folder` for a program that asks for it; null,
+// with the message to show, when its files cannot be opened (the program's
+// theories cast the charts then).
+std::shared_ptr<const Ephemeris> OpenPreciseEphemeris(const std::string& folder,
+                                                      std::string& message);
+
 }  // namespace kairotex

@@ -78,7 +78,8 @@ class ReportBuffer {
 };
 
 // The three header lines of every report: an empty line, the chart title, and
-// date, zone, time and place.
+// date, zone, time and place; a fourth names the precise ephemeris when the
+// chart was cast with it.
 void AppendReportHeader(ReportBuffer& buffer, const ChartState& chart);
 
 }  // namespace kairotex

@@ -1,4 +1,4 @@
-// The three lines that head every report.
+// The three lines that head every report, and a fourth for precise positions.
 #include "chart/angles.h"
 #include "reports/report_buffer.h"
 #include "settings/text_formats.h"
@@ -31,6 +31,11 @@ void AppendReportHeader(ReportBuffer& buffer, const ChartState& chart) {
   buffer.AppendLine();
   buffer.current_line = MomentAndPlaceLine(chart);
   buffer.AppendLine();
+  // A report of a chart from the precise ephemeris says so under its moment.
+  if (chart.EphemerisUsed == EphemerisKind::kSwiss) {
+    buffer.current_line = "  Precise positions (Swiss Ephemeris)";
+    buffer.AppendLine();
+  }
 }
 
 }  // namespace kairotex

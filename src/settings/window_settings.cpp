@@ -68,6 +68,8 @@ void ApplyLine(std::string_view line, WindowSettings& s) {
     Take16(v, s.StartScale);
   } else if (starts("TypeChart")) {
     Take16(v, s.TypeChart);
+  } else if (starts("PrecisePositions")) {
+    s.PrecisePositions = v != 0;
   }
 }
 
@@ -111,6 +113,8 @@ std::string WindowSettingsText(const WindowSettings& s) {
   add("DataWidth", s.DataWidth);
   add("StartScale", s.StartScale);
   add("TypeChart", s.TypeChart);
+  // Last, so that an older copy's reader, which knows only the lines above, passes it by.
+  add("PrecisePositions", s.PrecisePositions ? -1 : 0);
   return text;
 }
 

@@ -1,5 +1,5 @@
 // The window settings file KAIROTEX.INI: the data window's font and place,
-// the drawing scale and the chart style. Read at start-up, written at exit.
+// the drawing scale, the chart style and the ephemeris. Read at start-up, written at exit.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +17,8 @@ struct WindowSettings {
   int16_t DataWidth = 9600;
   int16_t StartScale = 287;  // half-width of the main window's drawing coordinates
   int16_t TypeChart = 0;     // 0 American, 1 European wheel
+  // Charts from the precise ephemeris (stored as -1) or the program's theories (0).
+  bool PrecisePositions = false;
 };
 
 inline constexpr const char* kWindowSettingsFileName = "KAIROTEX.INI";

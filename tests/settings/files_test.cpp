@@ -74,14 +74,16 @@ TEST(WindowSettings, DefaultsTheWrittenLayoutAndARoundTrip) {
   EXPECT_EQ(WindowSettingsText(LoadWindowSettings(test::MakeTempDir("ini-missing"))),
             "[Kairotex] - Do NOT change the order of these variables.\r\n"
             "FontSize= 10\r\nFontBold= 0\r\nFontItalic= 0\r\nDataTop= 660\r\nDataLeft= 0\r\n"
-            "DataHeight= 6540\r\nDataWidth= 9600\r\nStartScale= 287\r\nTypeChart= 0\r\n");
-  const WindowSettings s{7.75, -1, -1, 1, -32768, 32767, 4321, -287, 1};
+            "DataHeight= 6540\r\nDataWidth= 9600\r\nStartScale= 287\r\nTypeChart= 0\r\n"
+            "PrecisePositions= 0\r\n");
+  const WindowSettings s{7.75, -1, -1, 1, -32768, 32767, 4321, -287, 1, true};
   const std::string dir = test::MakeTempDir("ini-roundtrip");
   ASSERT_TRUE(SaveWindowSettings(dir, s, nullptr));
   const std::string written =
       "[Kairotex] - Do NOT change the order of these variables.\r\n"
       "FontSize= 7.75\r\nFontBold=-1\r\nFontItalic=-1\r\nDataTop= 1\r\nDataLeft=-32768\r\n"
-      "DataHeight= 32767\r\nDataWidth= 4321\r\nStartScale=-287\r\nTypeChart= 1\r\n";
+      "DataHeight= 32767\r\nDataWidth= 4321\r\nStartScale=-287\r\nTypeChart= 1\r\n"
+      "PrecisePositions=-1\r\n";
   EXPECT_EQ(test::ReadText(dir + "/KAIROTEX.INI"), written);
   EXPECT_EQ(WindowSettingsText(LoadWindowSettings(dir)), written);
 }
@@ -118,7 +120,9 @@ TEST(WindowSettings, AcceptanceOfEachLine) {
       {"StartScale= 32767.4\r\n", "StartScale= 32767"},
       {"DataLeft= 5\r\nDataLeft=-32769\r\n", "DataLeft= 5"},
       {"StartScale 300\r\n", "StartScale= 0"},
-      {"DataHeight= 5000\n", "DataHeight= 5000"}};
+      {"DataHeight= 5000\n", "DataHeight= 5000"},
+      {"PrecisePositions= 1\r\n", "PrecisePositions=-1"},
+      {"PrecisePositions=-1\r\nPrecisePositions= 0\r\n", "PrecisePositions= 0"}};
   for (const auto& [file, line] : lines) {
     // Built in steps: GCC 12 warns falsely (-Wrestrict) on "\n" + string + "\r\n".
     std::string whole_line = "\n";

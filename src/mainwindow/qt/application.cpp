@@ -27,7 +27,7 @@ constexpr int kExitDataFile = 3;
 constexpr int kExitUsage = 2;
 
 struct WindowProgramFlags {
-  std::string data_dir;
+  std::string data_dir, ephemeris_dir;
   std::unique_ptr<Clock> clock;
   bool exit_after_first_paint = false;
 };
@@ -52,9 +52,14 @@ bool ReadFlags(const QApplication& app, WindowProgramFlags& flags) {
   const QCommandLineOption first_paint(
       QStringLiteral("exit-after-first-paint"),
       QStringLiteral("End as soon as the first chart is painted (to measure start-up)."));
-  parser.addOptions({data_dir, fixed_clock, first_paint});
+  const QCommandLineOption ephemeris_dir(
+      QStringLiteral("ephemeris-dir"),
+      QStringLiteral("Read the precise ephemeris files from DIR instead of the system's folder."),
+      QStringLiteral("DIR"));
+  parser.addOptions({data_dir, fixed_clock, first_paint, ephemeris_dir});
   parser.process(app);
   flags.data_dir = parser.value(data_dir).toStdString();
+  flags.ephemeris_dir = parser.value(ephemeris_dir).toStdString();
   flags.exit_after_first_paint = parser.isSet(first_paint);
   if (parser.isSet(fixed_clock)) {
     const QDateTime when = QDateTime::fromString(parser.value(fixed_clock), Qt::ISODate);
@@ -118,6 +123,7 @@ int RunWindowProgram(int argc, char** argv) {
                          kWarningTitle, MessageIcon::kExclamation);
   }
   ReadStartupSettings(context, program_dir, ReadRegionalFormat(), "MYNAME");
+  if (!flags.ephemeris_dir.empty()) context.ephemeris_folder = flags.ephemeris_dir;
   context.screen = ScreenClassOfPrimaryScreen();
   try {
     CastFirstChart(context);

@@ -137,6 +137,7 @@ void MainWindow::ConnectCommands() {
   OnCommand("mnuElectionsFind", &MainWindow::mnuElectionsFind_Click);
   OnCommand("mnuHelioChart", &MainWindow::mnuHelioChart_Click);
   OnCommand("mnuDeclinationChart", &MainWindow::mnuDeclinationChart_Click);
+  OnCommand("mnuPrecisePositions", &MainWindow::mnuPrecisePositions_Click);
   OnCommand("mnuCTAmerican", &MainWindow::mnuCTAmerican_Click);
   OnCommand("mnuCTEuropean", &MainWindow::mnuCTEuropean_Click);
   OnCommand("mnuPrintChartwheel", &MainWindow::mnuPrintChartwheel_Click);
@@ -178,6 +179,7 @@ void MainWindow::ShowCheckMarks() {
   Command(QStringLiteral("mnuElectionsRunning"))->setChecked(context_.checks.ElectionsRunning);
   Command(QStringLiteral("mnuHelioChart"))->setChecked(context_.checks.HelioChart);
   Command(QStringLiteral("mnuDeclinationChart"))->setChecked(context_.checks.DeclinationChart);
+  Command(QStringLiteral("mnuPrecisePositions"))->setChecked(context_.window.PrecisePositions);
   QAction* american = Command(QStringLiteral("mnuCTAmerican"));
   QAction* european = Command(QStringLiteral("mnuCTEuropean"));
   if (context_.chart_exists) {
@@ -270,6 +272,12 @@ void MainWindow::mnuHelioChart_Click() {
 void MainWindow::mnuDeclinationChart_Click() {
   BusyCursor busy;
   ToggleDeclinationChart(context_);
+  RefreshMainWindow();
+}
+
+void MainWindow::mnuPrecisePositions_Click() {
+  BusyCursor busy;
+  TogglePrecisePositions(context_);
   RefreshMainWindow();
 }
 

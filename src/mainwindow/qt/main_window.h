@@ -72,6 +72,7 @@ class MainWindow : public QMainWindow {
   void mnuElectionsRunning_Click();
   void mnuHelioChart_Click();
   void mnuDeclinationChart_Click();
+  void mnuPrecisePositions_Click();
   void mnuCTAmerican_Click();
   void mnuCTEuropean_Click();
   void mnuPrintChartwheel_Click();
