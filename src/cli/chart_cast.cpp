@@ -26,7 +26,8 @@ int ChooseEphemeris(const ChartFlags& flags, ChartProgram& program, std::ostream
   if (*kind == EphemerisKind::kSwiss) {
     std::string message;
     program.ephemeris = OpenPreciseEphemeris(
-        flags.ephemeris_dir.empty() ? SwissEphemeris::DefaultFolder() : flags.ephemeris_dir, message);
+        flags.ephemeris_dir.empty() ? SwissEphemeris::DefaultFolder() : flags.ephemeris_dir,
+        message);
     if (!program.ephemeris) messages.ShowMessage(message, kWarningTitle, MessageIcon::kExclamation);
   }
   return kExitOk;

@@ -56,7 +56,8 @@ void AddChartFlags(CLI::App& command, ChartFlags& f) {
                   "program (the program's own theories) or swiss (precise positions); "
                   "default: the choice of the window program")
       ->check(NotEmptyValue());
-  command.add_option("--ephemeris-dir", f.ephemeris_dir, "the folder of the precise ephemeris files")
+  command
+      .add_option("--ephemeris-dir", f.ephemeris_dir, "the folder of the precise ephemeris files")
       ->check(NotEmptyValue());
 }
 

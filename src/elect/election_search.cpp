@@ -163,9 +163,13 @@ int64_t BisectEdge(int64_t pass_at, int64_t fail_at, const std::function<bool(in
 }
 
 ElectionSearchResult FindElections(const ElectionSearch& search, const ChartSettings& settings,
-                                   const ChartContext& context, const SearchControl& control) {
+                                   const ChartContext& given_context,
+                                   const SearchControl& control) {
   ElectionSearchResult result;
   if (!CheckElectionSearch(search).empty()) return result;
+  const ChartContext context =
+      ContextForScan(given_context, JulianDateOfUnixSeconds(search.from_unix),
+                     JulianDateOfUnixSeconds(search.to_unix));
   const int64_t step = 60LL * search.step_minutes;
   const int64_t moments = (search.to_unix - search.from_unix) / step + 1;
   RunBuilder builder(search.from_unix);

@@ -230,9 +230,12 @@ void AddVoidMoons(const Scan& scan, bool last_block, MomentCaster& caster, VoidM
 }  // namespace
 
 std::vector<ChartEvent> FindEvents(const EventRange& range, const ChartSettings& settings,
-                                   const ChartContext& context) {
+                                   const ChartContext& given_context) {
   std::vector<ChartEvent> events;
   if (range.to_unix <= range.from_unix) return events;
+  const ChartContext context =
+      ContextForScan(given_context, JulianDateOfUnixSeconds(range.from_unix),
+                     JulianDateOfUnixSeconds(range.to_unix));
   MomentCaster caster(range.place_and_zone, settings, context);
   // The scan goes by blocks of a week, each starting where the last ended,
   // so that a long range keeps only a week of samples at a time.

@@ -11,7 +11,9 @@ constexpr int64_t kUnixEpochJulianDay = 2440588;  // 1970 January 1
 constexpr int64_t kFirstGregorianDay = 2299161;   // 1582 October 15
 constexpr int64_t kSecondsPerDay = 86400;
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 struct CivilDate {
   int year, month, day;
@@ -38,8 +40,8 @@ int64_t ZoneSecondsWest(float zone_hours_west) {
 int64_t UnixSecondsOfElection(const ElectionData& e) {
   const auto jdn = static_cast<int64_t>(JulianDayNumberOfDate(e.Year, e.Month, e.Day));
   const int hour24 = e.Hour % 12 + (e.PmFlag == 1 ? 12 : 0);
-  const int64_t local = (jdn - kUnixEpochJulianDay) * kSecondsPerDay + hour24 * 3600 +
-                        e.Minute * 60 + e.Second;
+  const int64_t local =
+      (jdn - kUnixEpochJulianDay) * kSecondsPerDay + hour24 * 3600 + e.Minute * 60 + e.Second;
   return local + ZoneSecondsWest(e.Zone);
 }
 

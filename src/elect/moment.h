@@ -16,6 +16,11 @@ int64_t UnixSecondsOfElection(const ElectionData& election);
 // clock time of the instant in its zone.
 ElectionData ElectionAtUnixSeconds(const ElectionData& place_and_zone, int64_t unix_seconds);
 
+// The Julian date (universal time) of an instant.
+inline double JulianDateOfUnixSeconds(int64_t unix_seconds) {
+  return 2440587.5 + static_cast<double>(unix_seconds) / 86400.0;
+}
+
 // The zone field (hours, positive west) as seconds to add to local time for UTC.
 int64_t ZoneSecondsWest(float zone_hours_west);
 

@@ -23,6 +23,8 @@ std::string SecondsOfTimeText(const std::string& time_text) {
   return time_text.substr(second + 1, 2);
 }
 
-bool IsMinuteTick(const std::string& time_text) { return SecondsOfTimeText(time_text) == "00"; }
+bool IsMinuteTick(const std::string& time_text) {
+  return SecondsOfTimeText(time_text) == "00";
+}
 
 }  // namespace kairotex

@@ -6,7 +6,8 @@
 
 namespace kairotex {
 
-std::optional<std::string> ReadHelpText(const std::string& program_dir, std::string_view file_name) {
+std::optional<std::string> ReadHelpText(const std::string& program_dir,
+                                        std::string_view file_name) {
   std::ifstream in(ProgramPath(program_dir, file_name), std::ios::binary);
   if (!in) return std::nullopt;
   std::string text, line;

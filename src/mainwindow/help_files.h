@@ -14,11 +14,11 @@ struct HelpItem {
 
 // The help file of each item of the Help menu, in menu order.
 inline constexpr HelpItem kHelpItems[] = {
-    {"mnuHelpKAIROTEX", "KAIROTEX.HLP"},   {"mnuHelpOptions", "OPTIONS.HLP"},
-    {"mnuHelpOutputD1", "OUTPUTD1.HLP"},   {"mnuHelpSelect", "SELECT.HLP"},
-    {"mnuHelpPrntfile", "PRNTFILE.HLP"},   {"mnuHelpAboutWindow", "ABOUT.HLP"},
-    {"mnuHelpHints", "HINTS.HLP"},         {"mnuShortcutKeys", "SHORTCUT.HLP"},
-    {"mnuHelpLicense", "LICENSE.HLP"},     {"mnuHelpRevisions", "REVISION.HLP"}};
+    {"mnuHelpKAIROTEX", "KAIROTEX.HLP"}, {"mnuHelpOptions", "OPTIONS.HLP"},
+    {"mnuHelpOutputD1", "OUTPUTD1.HLP"}, {"mnuHelpSelect", "SELECT.HLP"},
+    {"mnuHelpPrntfile", "PRNTFILE.HLP"}, {"mnuHelpAboutWindow", "ABOUT.HLP"},
+    {"mnuHelpHints", "HINTS.HLP"},       {"mnuShortcutKeys", "SHORTCUT.HLP"},
+    {"mnuHelpLicense", "LICENSE.HLP"},   {"mnuHelpRevisions", "REVISION.HLP"}};
 
 // The help text of program_dir/file_name: every line of the file followed by
 // CR LF; nullopt when the file cannot be read.

@@ -9,7 +9,7 @@
 namespace kairotex {
 
 struct MenuCommand {
-  std::string_view name;      // control name; empty for a separator
+  std::string_view name;  // control name; empty for a separator
   std::string_view caption;
   std::string_view shortcut;  // "F2", "Shift+F1", "Ctrl+F2"; empty for none
   bool checkable = false;

@@ -67,9 +67,8 @@ bool ReadFlags(const QApplication& app, WindowProgramFlags& flags) {
       std::fprintf(stderr, "kairotex: --fixed-clock must be YYYY-MM-DDTHH:MM:SS\n");
       return false;
     }
-    const LocalDateTime moment{when.date().year(),   when.date().month(),
-                               when.date().day(),    when.time().hour(),
-                               when.time().minute(), when.time().second()};
+    const LocalDateTime moment{when.date().year(), when.date().month(),  when.date().day(),
+                               when.time().hour(), when.time().minute(), when.time().second()};
     flags.clock = std::make_unique<FixedClock>(moment, 0.0);
   } else {
     flags.clock = std::make_unique<SystemClock>();
