@@ -223,6 +223,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.shutdowns, 1);
   }
 
+  void precisePositionsRecastTheChartAndTheCheckMarkSurvivesARestart() {
+    WindowFixture f;
+    QVERIFY(!f.Command("mnuPrecisePositions")->isChecked());
+    f.Command("mnuPrecisePositions")->trigger();
+    QVERIFY(f.Command("mnuPrecisePositions")->isChecked());
+    QCOMPARE(f.context.chart.ChartHeading[7], std::string("Placidus - precise"));
+    f.Command("mnuFileExit")->trigger();
+    const std::string settings = ReadText(f.dir + "/KAIROTEX.INI");
+    WindowFixture restarted(
+        [settings](const std::string& dir) { WriteText(dir + "/KAIROTEX.INI", settings); });
+    QVERIFY(restarted.Command("mnuPrecisePositions")->isChecked());
+    QCOMPARE(restarted.context.chart.EphemerisUsed, EphemerisKind::kSwiss);
+    f.window->close();
+  }
+
   void printsBothPagesToPdfAndCancelPrintsNothing() {
     WindowFixture f;
     for (const PrintChoice choice : {PrintChoice::kFullPage, PrintChoice::kHalfPage}) {
