@@ -1,8 +1,12 @@
-// What the benchmarks share: the delivered tables, loaded once, a message sink
-// that stays quiet, and an election at New York (zone 5, 73w59 40n45).
+// What the benchmarks share: the delivered tables, loaded once, with the
+// program's theories or the precise ephemeris, a message sink that stays
+// quiet, and an election at New York (zone 5, 73w59 40n45).
 #pragma once
 
+#include <string>
+
 #include "chart/chart.h"
+#include "precise/swiss_ephemeris.h"
 
 namespace kairotex::bench {
 
@@ -13,6 +17,18 @@ class SilentMessages : public MessageSink {
 
 inline const ChartProgram& Program() {
   static const ChartProgram program = LoadChartProgram(KAIROTEX_BENCH_DATA_DIR, RegionalFormat{});
+  return program;
+}
+
+// The same tables with the precise ephemeris of the system's files; its
+// ephemeris is null when they cannot be opened.
+inline const ChartProgram& PreciseProgram() {
+  static const ChartProgram program = [] {
+    ChartProgram precise = Program();
+    std::string message;
+    precise.ephemeris = OpenPreciseEphemeris(SwissEphemeris::DefaultFolder(), message);
+    return precise;
+  }();
   return program;
 }
 

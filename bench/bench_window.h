@@ -23,9 +23,8 @@ class BenchWindow {
  public:
   explicit BenchWindow(int16_t chart_style = 0) {
     // Widgets want a QApplication.
-    EnsureGuiApplication([](int& argc, char** argv) -> QGuiApplication* {
-      return new QApplication(argc, argv);
-    });
+    EnsureGuiApplication(
+        [](int& argc, char** argv) -> QGuiApplication* { return new QApplication(argc, argv); });
     namespace fs = std::filesystem;
     dir_ = fs::temp_directory_path() / ("kairotex-window-bench-" + std::to_string(::getpid()));
     fs::create_directories(dir_);

@@ -2,8 +2,9 @@
 // work in the same run: our whole chart in each house system at one moment,
 // and, when the library was found at configure time, its thirteen bodies with
 // speeds at the moment and a day later, Placidus cusps and the obliquity and
-// nutation. The closing lines give the library's time over ours. The library
-// is linked into this benchmark only, never into the programs.
+// nutation. Beside them the whole chart cast from the precise ephemeris. The
+// closing lines give the library's time over ours, and the precise chart's
+// over the chart of the program's theories.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -26,18 +27,25 @@ ElectionData Election() {
 }
 
 const char kOursPrefix[] = "BM_OurChart/";
+const char kPrecisePrefix[] = "BM_PreciseChart/";
 const char kReferenceName[] = "BM_ReferenceChart";
 
 // Moment and next day, all objects, cusps, Chiron, heading; on the fastest
-// path this processor has, or on the plain one.
-void OurChart(benchmark::State& bench, char letter, bool plain) {
+// path this processor has, or on the plain one; from the program's theories
+// or the precise ephemeris.
+void OurChart(benchmark::State& bench, char letter, bool plain, bool precise = false) {
   const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   bench::SilentMessages messages;
-  const ChartProgram& program = bench::Program();
+  const ChartProgram& program = precise ? bench::PreciseProgram() : bench::Program();
+  if (precise && !program.ephemeris) {
+    bench.SkipWithError("the precise ephemeris' files could not be opened");
+    return;
+  }
   OrbitalElements elements = program.elements;
   if (plain) elements.path = EnginePath::kPlain;
-  const ChartContext context{program.options, program.tables, elements,           program.regional,
-                             clock,           messages,       program.program_dir};
+  const ChartContext context{
+      program.options,     program.tables,         elements, program.regional, clock, messages,
+      program.program_dir, program.ephemeris.get()};
   const ChartSettings settings = ChartSettings::ForHouseSystem(letter);
   const ElectionData election = Election();
   ChartState state;
@@ -68,6 +76,12 @@ void BM_OurChartPlainPath(benchmark::State& bench, char letter) {
 }
 BENCHMARK_CAPTURE(BM_OurChartPlainPath, Placidus, 'P');
 BENCHMARK_CAPTURE(BM_OurChartPlainPath, Porphyry, 'O');
+
+void BM_PreciseChart(benchmark::State& bench, char letter) {
+  OurChart(bench, letter, false, true);
+}
+BENCHMARK_CAPTURE(BM_PreciseChart, Placidus, 'P');
+BENCHMARK_CAPTURE(BM_PreciseChart, Porphyry, 'O');
 
 #ifdef KAIROTEX_BENCH_REFERENCE
 
@@ -140,6 +154,21 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
 
+  // "precise / own (Placidus): 9.80" for each precise chart measured.
+  void PrintPreciseRatios() const {
+    const std::string precise = kPrecisePrefix, ours = kOursPrefix;
+    for (const Timing& timing : timings_) {
+      if (timing.name.compare(0, precise.size(), precise) != 0) continue;
+      const std::string system = timing.name.substr(precise.size());
+      for (const Timing& own : timings_) {
+        if (own.name == ours + system && own.Seconds() > 0) {
+          std::printf("precise / own (%s): %.2f\n", system.c_str(),
+                      timing.Seconds() / own.Seconds());
+        }
+      }
+    }
+  }
+
   // "reference / ours (Placidus): 4.51" for each of our charts measured.
   void PrintRatios() const {
     double reference = 0;
@@ -190,6 +219,7 @@ int main(int argc, char** argv) {
   kairotex::RatioReporter reporter(isatty(STDOUT_FILENO) != 0);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();
+  reporter.PrintPreciseRatios();
   benchmark::Shutdown();
   return 0;
 }

@@ -1,6 +1,7 @@
 // The series of a scan: a day and a week of one-minute steps on one thread
 // and on two (the target: a year, 525,600 charts, under 1.5 s on two threads
-// and under 2.5 s on one); the counter "year_s" extrapolates to a year.
+// and under 2.5 s on one), and a day on the precise ephemeris; the counter
+// "year_s" extrapolates to a year.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -10,12 +11,18 @@
 namespace kairotex::bench {
 namespace {
 
+// range(2) 1: the precise ephemeris.
 void BM_Series(benchmark::State& bench) {
   const int64_t count = bench.range(0);
   const int threads = static_cast<int>(bench.range(1));
   const FixedClock clock({2026, 12, 6, 12, 0, 0}, 5);
   SilentMessages messages;
-  const ChartContext context = Program().Context(clock, messages);
+  const bool precise = bench.range(2) == 1;
+  if (precise && !PreciseProgram().ephemeris) {
+    bench.SkipWithError("the precise ephemeris' files could not be opened");
+    return;
+  }
+  const ChartContext context = (precise ? PreciseProgram() : Program()).Context(clock, messages);
   const ChartSeries series{NewYorkElection(2026, 3, 1, 12, 0, false), 1, count};
   std::atomic<int64_t> seen = 0;
   for (auto _ : bench) {
@@ -33,10 +40,13 @@ void BM_Series(benchmark::State& bench) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Series)
-    ->Args({1440, 1})
-    ->Args({1440, 2})
-    ->Args({10080, 1})
-    ->Args({10080, 2})
+    ->ArgNames({"charts", "threads", "precise"})
+    ->Args({1440, 1, 0})
+    ->Args({1440, 2, 0})
+    ->Args({10080, 1, 0})
+    ->Args({10080, 2, 0})
+    ->Args({1440, 1, 1})
+    ->Args({1440, 2, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

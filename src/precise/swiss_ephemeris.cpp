@@ -87,15 +87,12 @@ bool SwissEphemeris::FillBodies(ChartState& s, const KnownBodies&, std::string& 
   FillZodiacOffsets(s);
   s.RetroFlags = std::string(ObjectCount, ' ');
   swiss::Place now, next, helio, mean_node, true_node;
+  // Every place of the moment first, then of the next day: the library keeps
+  // the Earth's and the Sun's place of the last date it was asked for.
   for (int i = kSun; i <= kMoon; ++i) {
-    const int body = SwissBodyOf(i);
-    if (!swiss::PlaceAt(folder_, body, jd, false, now, why) ||
-        !swiss::PlaceAt(folder_, body, jd + 1.0, false, next, why)) {
-      return false;
-    }
+    if (!swiss::PlaceAt(folder_, SwissBodyOf(i), jd, false, now, why)) return false;
     s.ObjectPos[i] = now.lon;
     s.ObjectLat[i] = now.lat;
-    s.ObjectLonNextDay[i] = next.lon;
   }
   // The heliocentric chart's first place is the Earth's.
   for (int i = kSun; i <= kPluto; ++i) {
@@ -107,6 +104,10 @@ bool SwissEphemeris::FillBodies(ChartState& s, const KnownBodies&, std::string& 
       !swiss::PlaceAt(folder_, swiss::kTrueNode, jd, false, true_node, why)) {
     return false;
   }
+  for (int i = kSun; i <= kMoon; ++i) {
+    if (!swiss::PlaceAt(folder_, SwissBodyOf(i), jd + 1.0, false, next, why)) return false;
+    s.ObjectLonNextDay[i] = next.lon;
+  }
   PlaceNodesAndAngles(s, mean_node.lon, true_node.lon);
   for (int i = kMercury; i <= kPluto; ++i) MarkIfRetrograde(s, i);
   FillDeclinations(s, EnginePath::kPlain);
@@ -117,8 +118,9 @@ void SwissEphemeris::FillChiron(ChartState& s) const {
   const double jd = s.JulianDate;
   swiss::Place now, next, helio;
   std::string why;
-  s.ChironAvailable = swiss::PlaceAt(folder_, swiss::kChiron, jd, false, now, why) &&
-                      swiss::PlaceAt(folder_, swiss::kChiron, jd + 1.0, false, next, why) &&
+  // The next day first: the library still holds the Earth of that day.
+  s.ChironAvailable = swiss::PlaceAt(folder_, swiss::kChiron, jd + 1.0, false, next, why) &&
+                      swiss::PlaceAt(folder_, swiss::kChiron, jd, false, now, why) &&
                       swiss::PlaceAt(folder_, swiss::kChiron, jd, true, helio, why);
   if (!s.ChironAvailable) {
     s.ObjectPos[kChiron] = 0;
