@@ -33,7 +33,8 @@ const char kReferenceName[] = "BM_ReferenceChart";
 // Moment and next day, all objects, cusps, Chiron, heading; on the fastest
 // path this processor has, or on the plain one; from the program's theories
 // or the precise ephemeris.
-void OurChart(benchmark::State& bench, char letter, bool plain, bool precise = false) {
+void OurChart(benchmark::State& bench, char letter, bool plain, bool precise = false,
+              bool moving = false) {
   const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   bench::SilentMessages messages;
   const ChartProgram& program = precise ? bench::PreciseProgram() : bench::Program();
@@ -54,8 +55,10 @@ void OurChart(benchmark::State& bench, char letter, bool plain, bool precise = f
     bench.SkipWithError("the election was refused");
     return;
   }
+  ElectionData moment = election;
   for (auto _ : bench) {
-    CalculateChart(state, election, settings, context);
+    if (moving) StepElection(moment, TimeStep::kAddMinute);
+    CalculateChart(state, moment, settings, context);
     benchmark::DoNotOptimize(state.ObjectPos);
   }
 }
@@ -82,6 +85,14 @@ void BM_PreciseChart(benchmark::State& bench, char letter) {
 }
 BENCHMARK_CAPTURE(BM_PreciseChart, Placidus, 'P');
 BENCHMARK_CAPTURE(BM_PreciseChart, Porphyry, 'O');
+
+// A minute later at each chart, as a scan casts them: the library's memory
+// of its last answers serves no chart.
+void BM_ChartEachMinute(benchmark::State& bench, bool precise) {
+  OurChart(bench, 'P', false, precise, true);
+}
+BENCHMARK_CAPTURE(BM_ChartEachMinute, own, false);
+BENCHMARK_CAPTURE(BM_ChartEachMinute, precise, true);
 
 #ifdef KAIROTEX_BENCH_REFERENCE
 

@@ -8,14 +8,29 @@ namespace kairotex::swiss {
 namespace {
 
 // The library keeps its settings and open files in storage of each thread,
-// so each thread is pointed at the folder before its first call.
+// so each thread is pointed at the folder before its first call, and closes
+// its files when it ends: a search starts threads by the hundred, and their
+// files would stay open.
+class ThreadFiles {
+ public:
+  ~ThreadFiles() {
+    if (pointed_) swe_close();
+  }
+  void Use(const std::string& folder) {
+    if (pointed_ && folder_ == folder) return;
+    swe_set_ephe_path(folder.c_str());
+    folder_ = folder;
+    pointed_ = true;
+  }
+
+ private:
+  std::string folder_;
+  bool pointed_ = false;
+};
+
 void UseFolder(const std::string& folder) {
-  thread_local std::string folder_in_use;
-  thread_local bool pointed = false;
-  if (pointed && folder_in_use == folder) return;
-  swe_set_ephe_path(folder.c_str());
-  folder_in_use = folder;
-  pointed = true;
+  thread_local ThreadFiles files;
+  files.Use(folder);
 }
 
 }  // namespace

@@ -143,5 +143,23 @@ TEST(PreciseSeries, TwoThreadsCastWhatOneChartCastsAlone) {
   }
 }
 
+// Every thread of a series opens the ephemeris files for itself; they are
+// closed when it ends, however many series run.
+TEST(PreciseSeries, ThreadsLeaveNoFileOpen) {
+  PreciseProgram p;
+  const auto open_files = [] {
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                         std::filesystem::directory_iterator{});
+  };
+  const ElectionData start{7, 1, 2026, 10, 30, 0, 73, 59, 40, 45, 1, 0, 5.0f, "Scan"};
+  const ChartContext context = p.program.Context(p.clock, p.messages);
+  const auto before = open_files();
+  for (int run = 0; run < 20; ++run) {
+    CastChartSeries({start, 1, 130}, ChartSettings::ForHouseSystem('P'), context, 2,
+                    [](int64_t, const ChartState&) {});
+  }
+  EXPECT_EQ(open_files(), before);
+}
+
 }  // namespace
 }  // namespace kairotex
