@@ -21,7 +21,8 @@ packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev nlohmann-jso
   libcctz-dev tzdata libtimezonemap-data
   # A real calendar parser for the test of the iCalendar export.
   python3-icalendar
-  # The reference library the engine benchmark times the same work with.
+  # The precise ephemeris: the Swiss Ephemeris library and its files (also the
+  # reference the engine benchmark times the same work with).
   libswe-dev swe-basic-data)
 
 
