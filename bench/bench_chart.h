@@ -3,6 +3,8 @@
 // quiet, and an election at New York (zone 5, 73w59 40n45).
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 #include "chart/chart.h"
@@ -30,6 +32,15 @@ inline const ChartProgram& PreciseProgram() {
     return precise;
   }();
   return program;
+}
+
+// The program's theories, or the precise ephemeris; null, with the benchmark
+// skipped, when that is asked for and its files cannot be opened.
+inline const ChartProgram* ProgramOrSkip(benchmark::State& bench, bool precise) {
+  if (!precise) return &Program();
+  if (PreciseProgram().ephemeris) return &PreciseProgram();
+  bench.SkipWithError("the precise ephemeris' files could not be opened");
+  return nullptr;
 }
 
 // hour on the 12-hour clock.

@@ -44,12 +44,9 @@ void BM_ElectionSearch(benchmark::State& bench) {
   const int64_t days = bench.range(0);
   const FixedClock clock({2026, 12, 6, 12, 0, 0}, 5);
   SilentMessages messages;
-  const bool precise = bench.range(2) == 1;
-  if (precise && !PreciseProgram().ephemeris) {
-    bench.SkipWithError("the precise ephemeris' files could not be opened");
-    return;
-  }
-  const ChartContext context = (precise ? PreciseProgram() : Program()).Context(clock, messages);
+  const ChartProgram* program = ProgramOrSkip(bench, bench.range(2) == 1);
+  if (program == nullptr) return;
+  const ChartContext context = program->Context(clock, messages);
   const ElectionSearch search = MarriageSearch(days, static_cast<int>(bench.range(1)));
   int64_t windows = 0, charts = 0;
   for (auto _ : bench) {

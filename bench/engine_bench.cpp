@@ -37,11 +37,9 @@ void OurChart(benchmark::State& bench, char letter, bool plain, bool precise = f
               bool moving = false) {
   const FixedClock clock({1990, 3, 21, 18, 15, 0}, 5);
   bench::SilentMessages messages;
-  const ChartProgram& program = precise ? bench::PreciseProgram() : bench::Program();
-  if (precise && !program.ephemeris) {
-    bench.SkipWithError("the precise ephemeris' files could not be opened");
-    return;
-  }
+  const ChartProgram* chosen = bench::ProgramOrSkip(bench, precise);
+  if (chosen == nullptr) return;
+  const ChartProgram& program = *chosen;
   OrbitalElements elements = program.elements;
   if (plain) elements.path = EnginePath::kPlain;
   const ChartContext context{

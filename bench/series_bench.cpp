@@ -17,12 +17,9 @@ void BM_Series(benchmark::State& bench) {
   const int threads = static_cast<int>(bench.range(1));
   const FixedClock clock({2026, 12, 6, 12, 0, 0}, 5);
   SilentMessages messages;
-  const bool precise = bench.range(2) == 1;
-  if (precise && !PreciseProgram().ephemeris) {
-    bench.SkipWithError("the precise ephemeris' files could not be opened");
-    return;
-  }
-  const ChartContext context = (precise ? PreciseProgram() : Program()).Context(clock, messages);
+  const ChartProgram* program = ProgramOrSkip(bench, bench.range(2) == 1);
+  if (program == nullptr) return;
+  const ChartContext context = program->Context(clock, messages);
   const ChartSeries series{NewYorkElection(2026, 3, 1, 12, 0, false), 1, count};
   std::atomic<int64_t> seen = 0;
   for (auto _ : bench) {
