@@ -18,11 +18,13 @@ struct KnownBodies;
 std::string_view EphemerisName(EphemerisKind kind);
 std::optional<EphemerisKind> EphemerisNamed(std::string_view name);
 
-// Apparent sidereal time at Greenwich and the obliquity of the ecliptic,
-// degrees, from which the angles and cusps are cast.
+// Sidereal time at Greenwich, the obliquity of the ecliptic from which the
+// angles and cusps are cast, and the nutation in longitude that the
+// ayanamsa carries; degrees.
 struct SiderealFrame {
   double greenwich_sidereal_deg = 0;
   double obliquity_deg = 0;
+  double nutation_lon_deg = 0;
 };
 
 class Ephemeris {
@@ -36,8 +38,8 @@ class Ephemeris {
   virtual SiderealFrame FrameAt(const ChartState& state) const = 0;
   // Fills ObjectPos[1..15], ObjectLat, HelioLonWork, ObjectLonNextDay[1..10],
   // DeclWork[1..10], RetroFlags, TrueNode (only while it holds -100),
-  // NutationLon, SvpOffset and AyanamsaOffset; the frame and the cusps are
-  // in the state. False, with the reason, when the ephemeris fails.
+  // SvpOffset and AyanamsaOffset; the frame and the cusps are in the state. False, with the reason,
+  // when the ephemeris fails.
   virtual bool FillBodies(ChartState& state, const KnownBodies& known, std::string& why) const = 0;
   // Chiron's place, declination, heliocentric longitude, next day and
   // retrograde mark, and ChironAvailable.

@@ -8,8 +8,8 @@
 
 #include "chart/angles.h"
 #include "chart/harmonics.h"
-#include "chart/periodic_terms_avx2.h"
 #include "chart/moon_terms.h"
+#include "chart/periodic_terms_avx2.h"
 
 namespace kairotex {
 namespace {

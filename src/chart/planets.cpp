@@ -98,7 +98,6 @@ double AyanamsaOffsetAt(double julian_date, double nutation_lon) {
 
 void FillZodiacOffsets(ChartState& s) {
   const double jd = s.JulianDayNumber + s.DayFraction - 0.5;
-  s.NutationLon = NutationInLongitude(s.CenturiesT);
   s.SvpOffset = SvpOffsetAt(s.CenturiesT);
   s.AyanamsaOffset = AyanamsaOffsetAt(jd, s.NutationLon);
 }

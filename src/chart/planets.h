@@ -37,12 +37,13 @@ struct KnownBodies {
 
 // Fills ObjectPos[1..15], ObjectLat, HelioLonWork, ObjectLonNextDay[1..10],
 // DeclWork[1..10], RetroFlags, TrueNode (only while it holds -100),
-// NutationLon, SvpOffset and AyanamsaOffset from the chart's time and angles.
+// SvpOffset and AyanamsaOffset from the chart's time, angles and nutation.
 void ComputePlanets(ChartState& state, const OrbitalElements& elements,
                     const KnownBodies& known = {});
 
 // Steps that every ephemeris shares:
-// NutationLon, SvpOffset and AyanamsaOffset by the program's formulas.
+// SvpOffset and AyanamsaOffset by the program's formulas, the ayanamsa with
+// the frame's nutation (NutationLon).
 void FillZodiacOffsets(ChartState& state);
 // The nodes (TrueNode only while it holds -100), the provisional Part of
 // Fortune and the angles, from the Sun's and Moon's places and the frame.

@@ -16,7 +16,8 @@ std::optional<EphemerisKind> EphemerisNamed(std::string_view name) {
 }
 
 SiderealFrame ProgramTheories::FrameAt(const ChartState& s) const {
-  return {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT)};
+  return {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT),
+          NutationInLongitude(s.CenturiesT)};
 }
 
 bool ProgramTheories::FillBodies(ChartState& s, const KnownBodies& known, std::string&) const {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/angles.h"
+#include "chart/planets.h"
 
 namespace kairotex {
 namespace {
@@ -83,6 +84,7 @@ void ApplySiderealFrame(ChartState& s, const SiderealFrame& frame) {
   const double lon_deg = (lon < 0 ? -1.0 : 1.0) * DegMinToDecimal(std::fabs(lon));
   s.Ramc = DegToRad(Normalize360(frame.greenwich_sidereal_deg - lon_deg));
 
+  s.NutationLon = frame.nutation_lon_deg;
   s.ObliquityDeg = frame.obliquity_deg;
   const double eps = DegToRad(s.ObliquityDeg);
   s.McLon = MidheavenFromRamc(s.Ramc, eps);
@@ -101,8 +103,8 @@ void ApplySiderealFrame(ChartState& s, const SiderealFrame& frame) {
 
 void ComputeTimeAndAngles(ChartState& s) {
   ComputeChartMoment(s);
-  ApplySiderealFrame(
-      s, {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT)});
+  ApplySiderealFrame(s, {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT),
+                         MeanObliquity(s.CenturiesT), NutationInLongitude(s.CenturiesT)});
 }
 
 }  // namespace kairotex

@@ -37,10 +37,10 @@ void ComputeChartMoment(ChartState& state);
 // The program's mean sidereal time at Greenwich, degrees, for the day
 // fraction of universal time and centuries from 1900 January 0.5.
 double MeanGreenwichSiderealTime(double day_fraction, double t1900);
-// Fills Ramc, ObliquityDeg, NegObliquityRad, McLon, AscLon and the sidereal
-// time parts from a frame and the chart's place.
+// Fills Ramc, ObliquityDeg, NegObliquityRad, McLon, AscLon, NutationLon and
+// the sidereal time parts from a frame and the chart's place.
 void ApplySiderealFrame(ChartState& state, const SiderealFrame& frame);
-// Both, with the program's own sidereal time and mean obliquity.
+// Both, with the program's own sidereal time, mean obliquity and nutation.
 void ComputeTimeAndAngles(ChartState& state);
 
 }  // namespace kairotex

@@ -57,7 +57,7 @@ Frame FrameAt(const std::string& folder, double jd_ut) {
   double x[6] = {};
   char error[AS_MAXCH] = "";
   swe_calc_ut(jd_ut, SE_ECL_NUT, 0, x, error);
-  return {swe_sidtime(jd_ut) * 15.0, x[0]};
+  return {swe_sidtime(jd_ut) * 15.0, x[0], x[2]};
 }
 
 bool CoveredDates(const std::string& folder, double& first, double& last, std::string& why) {

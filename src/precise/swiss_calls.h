@@ -30,9 +30,10 @@ struct Place {
 bool PlaceAt(const std::string& folder, int body, double jd_ut, bool heliocentric, Place& place,
              std::string& why);
 
-// Apparent sidereal time at Greenwich (degrees) and the true obliquity.
+// Apparent sidereal time at Greenwich, the true obliquity and the nutation
+// in longitude, degrees.
 struct Frame {
-  double sidereal_deg = 0, true_obliquity_deg = 0;
+  double sidereal_deg = 0, true_obliquity_deg = 0, nutation_lon_deg = 0;
 };
 Frame FrameAt(const std::string& folder, double jd_ut);
 

@@ -79,7 +79,7 @@ bool SwissEphemeris::Covers(double jd, std::string& why) const {
 
 SiderealFrame SwissEphemeris::FrameAt(const ChartState& s) const {
   const swiss::Frame frame = swiss::FrameAt(folder_, s.JulianDate);
-  return {frame.sidereal_deg, frame.true_obliquity_deg};
+  return {frame.sidereal_deg, frame.true_obliquity_deg, frame.nutation_lon_deg};
 }
 
 bool SwissEphemeris::FillBodies(ChartState& s, const KnownBodies&, std::string& why) const {
