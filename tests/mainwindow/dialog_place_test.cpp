@@ -27,7 +27,7 @@ AtlasPlace NewYorkCity() {
 ElectionFields Typed(const char* month, const char* day, const char* hour, bool pm) {
   ElectionFields f;
   f.month = month, f.day = day, f.year = "2021", f.hour = hour, f.minute = "30", f.pm = pm;
-  f.zone = "0";
+  f.zone.assign(1, '0');  // not = "0": GCC 12 warns falsely (-Wrestrict) on that
   return f;
 }
 
