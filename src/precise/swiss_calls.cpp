@@ -46,6 +46,7 @@ bool PlaceAt(const std::string& folder, int body, double jd_ut, bool heliocentri
   // and clears the flag; that answer is not taken.
   if (returned < 0 || (returned & SEFLG_SWIEPH) == 0) {
     why = error[0] != '\0' ? error : "the ephemeris files do not serve this date.";
+    while (!why.empty() && why.back() == ' ') why.pop_back();
     return false;
   }
   place = {x[0], x[1]};

@@ -124,6 +124,24 @@ TEST(PreciseFallback, AMissingFileIsNamed) {
   std::filesystem::remove_all(folder);
 }
 
+// A damaged file is refused with the library's reason, and nothing is cast from it.
+TEST(PreciseFallback, ADamagedFileIsRefused) {
+  const std::string folder = test::MakeTempDir("precise-damaged");
+  const std::filesystem::path system = SwissEphemeris::DefaultFolder();
+  for (const char* name : {"semo_18.se1", "seas_18.se1"}) {
+    std::filesystem::copy_file(system / name, std::filesystem::path(folder) / name);
+  }
+  const std::string whole = test::ReadText((system / "sepl_18.se1").string());
+  for (const std::string& damaged : {std::string("not an ephemeris\n"), whole.substr(0, 4000)}) {
+    test::WriteText(folder + "/sepl_18.se1", damaged);
+    std::string error;
+    EXPECT_EQ(SwissEphemeris::Open(folder, error), nullptr);
+    EXPECT_TRUE(error.starts_with("The ephemeris files in " + folder + " cannot be used: "))
+        << error;
+  }
+  std::filesystem::remove_all(folder);
+}
+
 TEST(PreciseSeries, TwoThreadsCastWhatOneChartCastsAlone) {
   PreciseProgram p;
   const ElectionData start{7, 1, 2026, 10, 30, 0, 73, 59, 40, 45, 1, 0, 5.0f, "Scan"};
