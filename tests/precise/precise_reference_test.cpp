@@ -142,23 +142,35 @@ TEST(PreciseFallback, ADamagedFileIsRefused) {
   std::filesystem::remove_all(folder);
 }
 
-TEST(PreciseSeries, TwoThreadsCastWhatOneChartCastsAlone) {
+// Steps that divide a day (5 minutes), where a series of the program's
+// theories shares each moment's bodies with the chart a day earlier, and
+// steps that do not (7): each precise chart is the chart cast alone.
+TEST(PreciseSeries, TwoThreadsCastWhatEachChartCastsAlone) {
   PreciseProgram p;
   const ElectionData start{7, 1, 2026, 10, 30, 0, 73, 59, 40, 45, 1, 0, 5.0f, "Scan"};
   const ChartContext context = p.program.Context(p.clock, p.messages);
-  std::vector<ChartState> charts(200);
-  const int64_t cast = CastChartSeries({start, 7, 200}, ChartSettings::ForHouseSystem('P'), context,
-                                       2, [&](int64_t i, const ChartState& c) { charts[i] = c; });
-  ASSERT_EQ(cast, 200);
-  for (int i = 0; i < 200; i += 37) {
-    ElectionData moment = start;
-    for (int m = 0; m < 7 * i; ++m) StepElection(moment, TimeStep::kAddMinute);
-    const ChartState alone = p.Cast(moment);
-    EXPECT_EQ(charts[i].EphemerisUsed, EphemerisKind::kSwiss);
-    for (int object = 1; object <= ObjectCount; ++object) {
-      EXPECT_EQ(charts[i].ObjectLon[object], alone.ObjectLon[object]) << i << " " << object;
+  for (const int step : {5, 7}) {
+    std::vector<ChartState> charts(400);
+    const int64_t cast =
+        CastChartSeries({start, step, 400}, ChartSettings::ForHouseSystem('P'), context, 2,
+                        [&](int64_t i, const ChartState& c) { charts[i] = c; });
+    ASSERT_EQ(cast, 400);
+    for (int i = 0; i < 400; i += 37) {
+      ElectionData moment = start;
+      for (int m = 0; m < step * i; ++m) StepElection(moment, TimeStep::kAddMinute);
+      const ChartState alone = p.Cast(moment);
+      EXPECT_EQ(charts[i].EphemerisUsed, EphemerisKind::kSwiss);
+      for (int object = 1; object <= ObjectCount; ++object) {
+        EXPECT_NEAR(charts[i].ObjectLon[object], alone.ObjectLon[object], 1e-9) << i;
+        EXPECT_NEAR(charts[i].ObjectHelioLon[object], alone.ObjectHelioLon[object], 1e-9) << i;
+        EXPECT_NEAR(charts[i].ObjectDailyMotion[object], alone.ObjectDailyMotion[object], 1e-9);
+        EXPECT_NEAR(charts[i].ObjectDecl[object], alone.ObjectDecl[object], 1e-9) << i;
+      }
+      EXPECT_EQ(charts[i].RetroFlags, alone.RetroFlags) << i;
+      EXPECT_EQ(charts[i].TrueNode, alone.TrueNode) << i;
     }
   }
+  EXPECT_TRUE(p.messages.texts.empty());
 }
 
 // Every thread of a series opens the ephemeris files for itself; they are
@@ -173,7 +185,7 @@ TEST(PreciseSeries, ThreadsLeaveNoFileOpen) {
   const ChartContext context = p.program.Context(p.clock, p.messages);
   const auto before = open_files();
   for (int run = 0; run < 20; ++run) {
-    CastChartSeries({start, 1, 130}, ChartSettings::ForHouseSystem('P'), context, 2,
+    CastChartSeries({start, 7, 130}, ChartSettings::ForHouseSystem('P'), context, 2,
                     [](int64_t, const ChartState&) {});
   }
   EXPECT_EQ(open_files(), before);
