@@ -14,8 +14,8 @@ TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
   auto* notice = new QLabel(
       QStringLiteral("<h2>KAIROTEX</h2>"
                      "<p>Electional and horary astrology</p>"
-                     "<p>Version 0.1.0. Free software under the GNU Affero General Public "
-                     "License,<br>version 3 or later; see Help &gt; License Agreement.</p>"),
+                     "<p>Version 0.1.0<br>Free software under the GNU Affero General Public "
+                     "License,<br>version 3 or later: see Help &gt; License Agreement.</p>"),
       this);
   notice->setAlignment(Qt::AlignCenter);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
