@@ -50,11 +50,6 @@ struct ChartContext {
   const Ephemeris* ephemeris = nullptr;
 };
 
-// Whether charts of the context are cast with the program's own theories.
-inline bool UsesProgramTheories(const ChartContext& context) {
-  return context.ephemeris == nullptr || context.ephemeris->Kind() == EphemerisKind::kProgram;
-}
-
 // The fixed cusps of the heliocentric and declination wheels, wheel order.
 inline constexpr std::array<double, 13> kFixedCusps = {0,  270, 300, 330, 0,   30, 60,
                                                        90, 120, 150, 180, 210, 240};

@@ -37,7 +37,7 @@ void CastBlock(const ChartSeries& series, int64_t first, int64_t end, const Char
   StepMinutes(e, first * series.step_minutes);
   ChartState chart;
   // The program's theories only: a precise ephemeris casts each day anew.
-  const bool reuse = kMinutesPerDay % series.step_minutes == 0 && UsesProgramTheories(context);
+  const bool reuse = kMinutesPerDay % series.step_minutes == 0 && context.ephemeris == nullptr;
   const int64_t day_steps = kMinutesPerDay / series.step_minutes;
   // Slot i % ring.size() holds moment i's bodies; `known` says whether its
   // moment lies inside the chart years.

@@ -38,8 +38,8 @@ class Ephemeris {
   virtual SiderealFrame FrameAt(const ChartState& state) const = 0;
   // Fills ObjectPos[1..15], ObjectLat, HelioLonWork, ObjectLonNextDay[1..10],
   // DeclWork[1..10], RetroFlags, TrueNode (only while it holds -100),
-  // SvpOffset and AyanamsaOffset; the frame and the cusps are in the state. False, with the reason,
-  // when the ephemeris fails.
+  // SvpOffset and AyanamsaOffset; the frame and the cusps are in the state.
+  // False, with the reason, when the ephemeris fails.
   virtual bool FillBodies(ChartState& state, const KnownBodies& known, std::string& why) const = 0;
   // Chiron's place, declination, heliocentric longitude, next day and
   // retrograde mark, and ChironAvailable.

@@ -5,19 +5,8 @@
 
 namespace kairotex {
 
-std::string_view EphemerisName(EphemerisKind kind) {
-  return kind == EphemerisKind::kSwiss ? "swiss" : "program";
-}
-
-std::optional<EphemerisKind> EphemerisNamed(std::string_view name) {
-  if (name == "program") return EphemerisKind::kProgram;
-  if (name == "swiss") return EphemerisKind::kSwiss;
-  return std::nullopt;
-}
-
 SiderealFrame ProgramTheories::FrameAt(const ChartState& s) const {
-  return {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT),
-          NutationInLongitude(s.CenturiesT)};
+  return ProgramFrameOf(s);
 }
 
 bool ProgramTheories::FillBodies(ChartState& s, const KnownBodies& known, std::string&) const {

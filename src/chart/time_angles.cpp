@@ -10,6 +10,15 @@ namespace {
 
 constexpr double kFirstGregorianJulianCount = 2299171.0;
 
+// The mean sidereal time at Greenwich, degrees, for the day fraction of
+// universal time and centuries from 1900 January 0.5.
+double MeanGreenwichSiderealTime(double day_fraction, double t1900) {
+  const double T = t1900;
+  const double s0 = (23925.836 + 8640184.54 * T + 0.0929 * T * T) / 3600.0;
+  const double turns = (day_fraction * 24.0 + s0) / 24.0;
+  return 360.0 * (turns - std::floor(turns));
+}
+
 }  // namespace
 
 double JulianDayNumberOfDate(int year, int month, int day) {
@@ -71,13 +80,6 @@ void ComputeChartMoment(ChartState& s) {
   s.CenturiesT = CenturiesFrom(2415020.0, clock);
 }
 
-double MeanGreenwichSiderealTime(double day_fraction, double t1900) {
-  const double T = t1900;
-  const double s0 = (23925.836 + 8640184.54 * T + 0.0929 * T * T) / 3600.0;
-  const double turns = (day_fraction * 24.0 + s0) / 24.0;
-  return 360.0 * (turns - std::floor(turns));
-}
-
 void ApplySiderealFrame(ChartState& s, const SiderealFrame& frame) {
   const double latitude = ChartLatitudeRadians(s);
   const double lon = s.ChartLongitude;
@@ -101,10 +103,14 @@ void ApplySiderealFrame(ChartState& s, const SiderealFrame& frame) {
   s.SiderealSeconds = static_cast<int>(std::floor(((h - hours) * 60.0 - minutes) * 60.0));
 }
 
+SiderealFrame ProgramFrameOf(const ChartState& s) {
+  return {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT), MeanObliquity(s.CenturiesT),
+          NutationInLongitude(s.CenturiesT)};
+}
+
 void ComputeTimeAndAngles(ChartState& s) {
   ComputeChartMoment(s);
-  ApplySiderealFrame(s, {MeanGreenwichSiderealTime(s.DayFraction, s.CenturiesT),
-                         MeanObliquity(s.CenturiesT), NutationInLongitude(s.CenturiesT)});
+  ApplySiderealFrame(s, ProgramFrameOf(s));
 }
 
 }  // namespace kairotex

@@ -34,9 +34,9 @@ double ChartLatitudeRadians(const ChartState& state);
 
 // Fills DayFraction, JulianDayNumber, JulianDate and CenturiesT from the moment.
 void ComputeChartMoment(ChartState& state);
-// The program's mean sidereal time at Greenwich, degrees, for the day
-// fraction of universal time and centuries from 1900 January 0.5.
-double MeanGreenwichSiderealTime(double day_fraction, double t1900);
+// The program's own frame of the chart's moment: its mean sidereal time at
+// Greenwich, the mean obliquity and its nutation in longitude.
+SiderealFrame ProgramFrameOf(const ChartState& state);
 // Fills Ramc, ObliquityDeg, NegObliquityRad, McLon, AscLon, NutationLon and
 // the sidereal time parts from a frame and the chart's place.
 void ApplySiderealFrame(ChartState& state, const SiderealFrame& frame);

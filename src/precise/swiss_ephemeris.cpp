@@ -1,13 +1,13 @@
 #include "precise/swiss_ephemeris.h"
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "chart/angles.h"
 #include "chart/planets.h"
+#include "chart/platform.h"
 #include "precise/swiss_calls.h"
 
 namespace kairotex {
@@ -27,20 +27,12 @@ int SwissBodyOf(int object) {
   return object;  // Mercury (2) to Pluto (9) are numbered alike
 }
 
-// The Gregorian date of a Julian date as YYYY-MM-DD (the algorithm of
-// Meeus, Astronomical Algorithms, chapter 7), for the messages.
+// The civil date (universal time) of a Julian date as YYYY-MM-DD, for the messages.
 std::string IsoDateOf(double julian_date) {
-  const long z = static_cast<long>(std::floor(julian_date + 0.5));
-  const long alpha = static_cast<long>((static_cast<double>(z) - 1867216.25) / 36524.25);
-  const long b = z + 1 + alpha - alpha / 4 + 1524;
-  const long c = static_cast<long>((static_cast<double>(b) - 122.1) / 365.25);
-  const long d = static_cast<long>(365.25 * static_cast<double>(c));
-  const long e = static_cast<long>(static_cast<double>(b - d) / 30.6001);
-  const long day = b - d - static_cast<long>(30.6001 * static_cast<double>(e));
-  const long month = e < 14 ? e - 1 : e - 13;
-  const long year = month > 2 ? c - 4716 : c - 4715;
+  constexpr LocalDateTime kJ2000{2000, 1, 1, 12, 0, 0};
+  const LocalDateTime date = AddHours(kJ2000, (julian_date - 2451545.0) * 24.0);
   char text[80];
-  std::snprintf(text, sizeof text, "%04ld-%02ld-%02ld", year, month, day);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
   return text;
 }
 
