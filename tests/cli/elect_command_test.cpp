@@ -33,8 +33,6 @@ TEST(ElectCommand, RefusalsExitTwoWithTheReason) {
     const char* message;
   } cases[] = {
       {{"--require", "moon-is-happy"}, "there is no condition \"moon-is-happy\""},
-      {{"--require", "moon-not-under-beams=x"}, "moon-not-under-beams takes degrees, not \"x\""},
-      {{"--require", "moon-waxing=1"}, "moon-waxing takes no parameter"},
       {{"--prefer", "moon-waxing:0"}, "must be a number above 0"},
       {{"--step", "30s", "--require", "moon-waxing"}, "--step must be whole minutes"},
       {{"--preset", "marriage", "--require", "moon-waxing"}, "not both"},
@@ -56,9 +54,6 @@ TEST(ElectCommand, RefusalsExitTwoWithTheReason) {
   } ranges[] = {
       {{"--from", "2024-03-19", "--to", "2024-03-18", "--require", "moon-waxing"},
        "the range ends before it begins"},
-      {{"--from", "2024-02-30", "--to", "2024-03-18", "--require", "moon-waxing"}, ""},
-      {{"--from", "19.3.2024", "--to", "2024-03-18", "--require", "moon-waxing"},
-       "--from must be YYYY-MM-DD"},
       {{"--to", "2024-03-18", "--require", "moon-waxing"}, "elect needs --from and --to"},
   };
   for (const auto& c : ranges) {
