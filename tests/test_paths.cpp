@@ -44,22 +44,22 @@ std::string ReadText(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path) {
+std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path,
+                                                  std::vector<std::string>* header) {
   std::vector<std::vector<std::string>> rows;
   std::ifstream in(path);
-  std::string line;
   bool header_seen = false;
-  while (std::getline(in, line)) {
+  for (std::string line; std::getline(in, line);) {
     if (line.empty() || line[0] == '#') continue;
-    if (!header_seen) {
-      header_seen = true;
-      continue;
-    }
     std::vector<std::string> fields;
     std::stringstream ss(line);
-    std::string field;
-    while (std::getline(ss, field, ',')) fields.push_back(field);
-    rows.push_back(fields);
+    for (std::string field; std::getline(ss, field, ',');) fields.push_back(field);
+    if (!header_seen) {
+      header_seen = true;
+      if (header != nullptr) *header = fields;
+    } else {
+      rows.push_back(fields);
+    }
   }
   return rows;
 }

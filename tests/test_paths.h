@@ -23,6 +23,8 @@ void WriteText(const std::string& path, const std::string& text);
 std::string ReadText(const std::string& path);
 
 // Rows of a comma-separated file, comment lines (#) and the header skipped.
-std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path);
+// The header's fields in *header when asked for.
+std::vector<std::vector<std::string>> ReadCsvRows(const std::string& path,
+                                                  std::vector<std::string>* header = nullptr);
 
 }  // namespace kairotex::test
